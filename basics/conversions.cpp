@@ -1,0 +1,1 @@
+#include "basics/conversions.h"

@@ -1,0 +1,1 @@
+#include "basics/letterstrings.h"

@@ -1,0 +1,1 @@
+#include "braidbasics/alternatingnormalform.h"

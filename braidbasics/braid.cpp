@@ -1,0 +1,88 @@
+#include "braidbasics/braid.h"
+
+#include <cstdint>
+
+namespace BraidBasics {
+
+std::int32_t SUP(std::int32_t I, std::int32_t J) { return I < J ? J : I; }
+
+std::int32_t SUP3(std::int32_t I, std::int32_t J, std::int32_t K) {
+  return I < J ? SUP(J, K) : SUP(I, K);
+}
+
+std::int32_t INF(std::int32_t I, std::int32_t J) { return I < J ? I : J; }
+
+std::int32_t INT(std::string_view W) {
+  std::uint32_t RESULT = 0;
+  for (char C : W) {
+    RESULT = RESULT * 10u + static_cast<std::uint32_t>(static_cast<unsigned char>(C)) - 48u;
+  }
+  return static_cast<std::int32_t>(RESULT);
+}
+
+void BDEF(BRAID& B, std::string_view W) {
+  std::int32_t L = 0;
+  std::int32_t WIDTH = 1;
+  for (char CH : W) {
+    int C = static_cast<unsigned char>(CH);
+    std::int32_t LETTER;
+    if (C >= 65 && C <= 90) {
+      LETTER = -(C - 64);
+    } else if (C >= 97 && C <= 122) {
+      LETTER = C - 96;
+    } else {
+      continue;
+    }
+    BCHECKLENGTH(L + 1);
+    ++L;
+    B.V[L] = static_cast<std::int8_t>(LETTER);
+    WIDTH = SUP(WIDTH, (LETTER < 0 ? -LETTER : LETTER) + 1);
+  }
+  B.L = L;
+  B.W = WIDTH;
+}
+
+BRAID BDELTA(std::int32_t N) {
+  BRAID B;
+  if (N > BMAXWIDTH) {
+    N = BMAXWIDTH;
+  }
+  B.L = 0;
+  B.W = N < 1 ? 1 : N;
+  // Delta_N = Delta_(N-1) sigma_(N-1) ... sigma_1: append the descending runs
+  // for 2, 3, ..., N strands. Delta_50 has 1225 letters, within the bound.
+  for (std::int32_t K = 2; K <= N; ++K) {
+    for (std::int32_t I = K - 1; I >= 1; --I) {
+      B.V[++B.L] = static_cast<std::int8_t>(I);
+    }
+  }
+  return B;
+}
+
+BRAID BONE() {
+  BRAID B;
+  B.L = 0;
+  B.W = 1;
+  return B;
+}
+
+BRAID BSIGMA(std::int32_t I) {
+  BRAID B;
+  B.L = 1;
+  B.V[1] = static_cast<std::int8_t>(I);
+  B.W = I + 1;
+  return B;
+}
+
+BRAID BUNDEFINED() {
+  BRAID B;
+  B.L = 0;
+  B.W = 0;
+  return B;
+}
+
+char BLETTERCHAR(std::int32_t X) {
+  return static_cast<char>(X > 0 ? 96 + X : 64 - X);
+}
+
+}  // namespace BraidBasics

@@ -1,0 +1,1 @@
+#include "braidbasics/codes3.h"

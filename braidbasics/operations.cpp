@@ -1,0 +1,170 @@
+#include "braidbasics/operations.h"
+
+#include <cstring>
+#include <string>
+
+namespace BraidBasics {
+
+void BCONCAT(BRAID& B, const BRAID& BB) {
+  BCHECKLENGTH(static_cast<std::int64_t>(B.L) + BB.L);
+  const std::int32_t N = BB.L;  // read first: BB may be B itself
+  std::memmove(&B.V[B.L + 1], &BB.V[1], static_cast<std::size_t>(N));
+  B.W = SUP(B.W, BB.W);
+  B.L += N;
+}
+
+BRAID BPROD(const BRAID& B1, const BRAID& B2) {
+  BCHECKLENGTH(static_cast<std::int64_t>(B1.L) + B2.L);
+  BRAID B;
+  B.W = SUP(B1.W, B2.W);
+  std::memcpy(&B.V[1], &B1.V[1], static_cast<std::size_t>(B1.L));
+  std::memcpy(&B.V[B1.L + 1], &B2.V[1], static_cast<std::size_t>(B2.L));
+  B.L = B1.L + B2.L;
+  return B;
+}
+
+void BCOPY(const BRAID& B, BRAID& BB) {
+  if (&B == &BB) {
+    return;
+  }
+  std::memcpy(&BB.V[1], &B.V[1], static_cast<std::size_t>(B.L));
+  BB.L = B.L;
+  BB.W = B.W;
+}
+
+bool BEQUAL(const BRAID& B, const BRAID& BB) {
+  if (B.L != BB.L) {
+    return false;
+  }
+  return std::memcmp(&B.V[1], &BB.V[1], static_cast<std::size_t>(B.L)) == 0;
+}
+
+void BEXTRACT(const BRAID& B, std::int32_t P, std::int32_t Q, BRAID& BB) {
+  BB = BEXTRACTED(B, P, Q);
+}
+
+BRAID BEXTRACTED(const BRAID& B, std::int32_t P, std::int32_t Q) {
+  BRAID RESULT;
+  RESULT.W = B.W;
+  const std::int32_t FIRST = SUP(P, 1);
+  const std::int32_t LAST = INF(Q, B.L);
+  RESULT.L = 0;
+  if (FIRST <= LAST) {
+    RESULT.L = LAST - FIRST + 1;
+    std::memcpy(&RESULT.V[1], &B.V[FIRST], static_cast<std::size_t>(RESULT.L));
+  }
+  return RESULT;
+}
+
+void BINSERT(BRAID& B, std::int32_t P, std::int32_t Q, const BRAID& BB) {
+  if (P < 1 || P > static_cast<std::int64_t>(Q) + 1 || static_cast<std::int64_t>(Q) + 1 > static_cast<std::int64_t>(B.L) + 1) {
+    return;
+  }
+  const BRAID INSERTED = BB;  // BB may be B itself
+  const std::int32_t M = INSERTED.L - (Q - P + 1);
+  BCHECKLENGTH(static_cast<std::int64_t>(B.L) + M);
+  std::memmove(&B.V[Q + 1 + M], &B.V[Q + 1], static_cast<std::size_t>(B.L - Q));
+  std::memcpy(&B.V[P], &INSERTED.V[1], static_cast<std::size_t>(INSERTED.L));
+  B.L += M;
+  B.W = SUP(B.W, INSERTED.W);
+}
+
+void BINV(BRAID& B) {
+  for (std::int32_t R = 1; R <= B.L / 2; ++R) {
+    const std::int8_t X = B.V[R];
+    B.V[R] = static_cast<std::int8_t>(-B.V[B.L - R + 1]);
+    B.V[B.L - R + 1] = static_cast<std::int8_t>(-X);
+  }
+  if (B.L % 2 == 1) {
+    const std::int32_t M = B.L / 2 + 1;
+    B.V[M] = static_cast<std::int8_t>(-B.V[M]);
+  }
+}
+
+BRAID BINVERSED(const BRAID& B) {
+  BRAID RESULT;
+  RESULT.L = B.L;
+  RESULT.W = B.W;
+  for (std::int32_t R = 1; R <= B.L; ++R) {
+    RESULT.V[R] = static_cast<std::int8_t>(-B.V[B.L - R + 1]);
+  }
+  return RESULT;
+}
+
+void BFLIP(BRAID& B) {
+  for (std::int32_t R = 1; R <= B.L; ++R) {
+    const std::int32_t X = B.V[R];
+    B.V[R] = static_cast<std::int8_t>(X > 0 ? B.W - X : -(B.W + X));
+  }
+}
+
+void BFREEREDUCE(BRAID& B) {
+  // A stack pass: letters are kept in V[1..TOP]; a letter that cancels the
+  // top one pops it. The result is the same freely reduced word as the
+  // step-back cursor gives (free reduction has a unique result), in one pass.
+  std::int32_t TOP = 0;
+  for (std::int32_t R = 1; R <= B.L; ++R) {
+    if (TOP > 0 && B.V[TOP] + B.V[R] == 0) {
+      --TOP;
+    } else {
+      B.V[++TOP] = B.V[R];
+    }
+  }
+  B.L = TOP;
+}
+
+BRAID BNEGPREFIX(const BRAID& B) {
+  std::int32_t K = 0;
+  while (K < B.L && B.V[K + 1] < 0) {
+    ++K;
+  }
+  return BEXTRACTED(B, 1, K);
+}
+
+BRAID BPOSPREFIX(const BRAID& B) {
+  std::int32_t K = 0;
+  while (K < B.L && B.V[K + 1] > 0) {
+    ++K;
+  }
+  return BEXTRACTED(B, 1, K);
+}
+
+bool BPOSITIVE(const BRAID& B) {
+  for (std::int32_t R = 1; R <= B.L; ++R) {
+    if (B.V[R] < 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void BSPLIT(BRAID& B, BRAID& BB) {
+  const std::int32_t H = B.L / 2;
+  const std::int32_t REST = B.L - H;
+  if (&B != &BB) {
+    std::memcpy(&BB.V[1], &B.V[H + 1], static_cast<std::size_t>(REST));
+    BB.L = REST;
+    BB.W = B.W;
+    B.L = H;
+  } else {
+    B.L = H;  // one record cannot hold both halves: it keeps the first
+  }
+}
+
+void BINVWORD(std::string& W) {
+  std::string RESULT;
+  RESULT.reserve(W.size());
+  for (auto IT = W.rbegin(); IT != W.rend(); ++IT) {
+    const int C = static_cast<unsigned char>(*IT);
+    if (C >= 65 && C <= 95) {
+      RESULT.push_back(static_cast<char>(C + 32));
+    } else if (C >= 97 && C <= 127) {
+      RESULT.push_back(static_cast<char>(C - 32));
+    } else if (C == '.') {
+      RESULT.push_back('.');
+    }
+  }
+  W = RESULT;
+}
+
+}  // namespace BraidBasics

@@ -1,0 +1,1 @@
+#include "braidbasics/symmetricnormalform.h"

@@ -1,0 +1,1 @@
+#include "braidconjugacy/mu3.h"

@@ -1,0 +1,1 @@
+#include "braidconjugacy/threestrand.h"

@@ -1,0 +1,1 @@
+#include "handlereduction/handles.h"

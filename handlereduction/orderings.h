@@ -1,0 +1,43 @@
+// The three braid orderings of Korvel and the sign of a braid.
+//
+// BORDEROPTION selects the ordering: R, the original Ravelind ordering, in
+// which sigma_1 is large (a braid is positive when the generator of least
+// index of a handle-free word occurs positively); F, its flipped form, read at
+// the generator of greatest index; U, the Dubrovina-Dubrovin ordering, read at
+// the least index with the sign reversed when that index is even. Options are
+// case-sensitive. Any other character is stored as typed: its name is empty
+// and its reduction and sign are those of R.
+//
+// Sign characters: '1' the trivial braid, '+' larger than 1, '-' smaller than
+// 1, '?' not readable from the word (both signs at the deciding generator).
+#pragma once
+
+#include <string>
+
+#include "braidbasics/braid.h"
+
+namespace handlereduction {
+
+// The current ordering option; R at start-up.
+extern char BORDEROPTION;
+
+// The printed name of the current option: "the original R-ordering",
+// "the flipped R-ordering", "the DD-ordering", or "" for any other letter.
+std::string BORDERNAME();
+
+// W - 1 characters, one per generator sigma_k: '0' absent, '+' only positive,
+// '-' only negative, '?' both signs. Empty when W <= 1.
+std::string BOCCURRENCES(const BraidBasics::BRAID& B);
+
+// Reduces B in place so that the current option can read its sign: handle
+// reduction, between two flips under F.
+void BREDUCE(BraidBasics::BRAID& B);
+
+// The sign read from the letters of B as they stand, without reduction.
+char BVISIBLESIGN(const BraidBasics::BRAID& B);
+
+// The sign of the braid B under the current option ('1', '+' or '-'); the
+// caller's word is not changed.
+char BSIGN(BraidBasics::BRAID B);
+
+}  // namespace handlereduction

@@ -1,0 +1,42 @@
+// Handle reduction: repeat "find the handle whose last letter comes first,
+// reduce it" until no handle is left. A handle-free word is sigma-definite:
+// its generator of least index occurs with one sign only, so it is empty (the
+// trivial braid), sigma-positive or sigma-negative.
+//
+// BNBREDSTEPS counts the passes of the last reduction (a pass is one handle
+// search, the last one that finds nothing included); BREDUCED is set by the
+// pass that finds no handle. Both are shared by all strategies, which are
+// therefore not reentrant. A reduction that would grow the word past
+// BMAXLENGTH letters throws BraidBasics::BOUNDEXCEEDED.
+#pragma once
+
+#include <cstdint>
+
+#include "braidbasics/braid.h"
+
+namespace handlereduction {
+
+extern std::int32_t BNBREDSTEPS;
+extern bool BREDUCED;
+
+// Handle reduction without free reduction.
+void BFULLHREDUCE(BraidBasics::BRAID& B);
+
+// Handle reduction with a free reduction after every pass; the result is free
+// of handles and freely reduced.
+void BFULLHFREDUCE(BraidBasics::BRAID& B);
+
+// Handle reduction that prints every pass: the pass number right-aligned in
+// four columns, ": ", then the word with its handle between dots, or the
+// reduced word on the last line.
+void BSTEPBYSTEPHREDUCE(BraidBasics::BRAID& B);
+
+// Divide and conquer: the two halves are reduced first, then the whole.
+// A THRESHOLD below 1 works as 1.
+void BQUICKFULLHFREDUCE(BraidBasics::BRAID& B, std::int32_t THRESHOLD);
+
+// True exactly when B and BB represent the same braid: inverse(B).BB reduces
+// to the empty word.
+bool BEQUIV(BraidBasics::BRAID B, BraidBasics::BRAID BB);
+
+}  // namespace handlereduction

@@ -1,0 +1,7 @@
+#include "shell/procedures.h"
+
+namespace shell {
+
+void WRITEALT() {}
+
+}  // namespace shell

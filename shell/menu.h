@@ -1,0 +1,34 @@
+// The main loop of Korvel: banner, menu, key dispatch, help and the ordering
+// dialogue.
+#pragma once
+
+namespace shell {
+
+// The last menu key read.
+extern char MENU;
+
+// Prints the banner and the bounds; sets the ordering option to R.
+void INITIALIZE();
+
+// Prints the menu and reads the key into MENU; the end of the input reads as Q.
+void ASKMENU();
+
+// The help text (key h).
+void HELP();
+
+// The ordering dialogue (key O).
+void CHOOSEORDERING();
+
+// Key X: nothing.
+void EXPERIMENT();
+
+// Called once after the loop ends: nothing.
+void QUIT();
+
+// The whole program on the current console: INITIALIZE, the menu loop until
+// the key Q (or the end of the input), QUIT. A computation abandoned at the
+// bound of the braid record is reported and the menu shown again. Returns the
+// exit status, 0.
+int RUNKORVEL();
+
+}  // namespace shell
