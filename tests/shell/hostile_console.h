@@ -69,6 +69,8 @@ class HostileConsole : public std::streambuf {
   const std::string& Output() const { return kept_; }
   std::size_t OutputSize() const { return written_; }
   bool OutputComplete() const { return written_ == kept_.size(); }
+  // The last bytes written (at least 128 of them, or all).
+  std::string_view LastOutput() const { return Tail(); }
   // True when a filter ended the input before the end of the script.
   bool Cut() const { return cut_; }
   // The part of the script the program was allowed to read.
