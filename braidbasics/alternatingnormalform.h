@@ -28,20 +28,26 @@ struct ADDRESS {
 ADDRESS FIRSTADD(std::int32_t N);
 
 // A copy of A with digit P increased by 1 and the digits after it set to 0.
+// A level P outside 1..L advances no digit (there is none) and clears the
+// digits after it.
 ADDRESS NEXTADD(const ADDRESS& A, std::int32_t P);
 
 // The index of the generator named by A, in 1..max(1, L - 1).
 std::int32_t GENERATOR(const ADDRESS& A);
 
 // Prints "Enter address", reads one line and stores character codes minus 96
-// as digits, keeping at most the first MAXADDRESS characters.
+// as digits, keeping at most the first MAXADDRESS characters (the rest of the
+// line is discarded). At the end of the input the address has no digit.
 void ENTERADD(ADDRESS& A);
 
 // Prints the digits in decimal, one after another; no line end.
 void WRITEADD(const ADDRESS& A);
 
-// The alternating normal form of the positive braid B; "" for the unit;
-// "??ined" when B has a negative letter.
+// The alternating normal form of the positive braid B: as many letters as B,
+// the same for every positive word of the braid, whatever B.W; "" for the
+// unit (and the undefined braid); "??ined" when B has a negative letter.
+// Each try reverses B followed by one letter, so a word of BMAXLENGTH letters
+// throws BOUNDEXCEEDED, as does a try whose reversing outgrows the bound.
 std::string BALTNORMALWORD(BRAID B);
 
 // "?" for "?"; otherwise BALTNORMALWORD(BDEF(W)).
