@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Times the three-strand study on the built program: key B with a length
+# bound, then M, S, I (u = a, v = b) and Q, fed as one session. Reports the
+# wall time and the peak resident memory of the whole session for the bounds
+# 10, 12 and 15 (or those given as arguments).
+#
+#   bench/study3.sh [BOUND ...]
+#
+# KORVEL may name the binary; by default the script configures and builds
+# build-bench/korvel (Release) when it is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+KORVEL=${KORVEL:-build-bench/korvel}
+if [[ ! -x "$KORVEL" ]]; then
+  cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKORVEL_TESTS=OFF -DKORVEL_BENCH=OFF >/dev/null
+  cmake --build build-bench --target korvel -j2 >/dev/null
+  KORVEL=build-bench/korvel
+fi
+
+BOUNDS=("$@")
+if [[ ${#BOUNDS[@]} -eq 0 ]]; then
+  BOUNDS=(10 12 15)
+fi
+
+SESSION=$(mktemp)
+REPORT=$(mktemp)
+trap 'rm -f "$SESSION" "$REPORT"' EXIT
+
+printf '%-6s %12s %15s %12s\n' bound "wall (s)" "peak RSS (MB)" "output lines"
+for BOUND in "${BOUNDS[@]}"; do
+  printf 'B\n%s\nM\nS\nI\na\nb\nQ\n' "$BOUND" >"$SESSION"
+  if [[ -x /usr/bin/time ]]; then
+    /usr/bin/time -f '%e %M' -o "$REPORT" "$KORVEL" <"$SESSION" >"$REPORT.out"
+    read -r WALL PEAKKB <"$REPORT"
+  else
+    # Without GNU time: bash's clock, and the peak read from /proc while the
+    # program runs (VmHWM).
+    START=$(date +%s.%N)
+    "$KORVEL" <"$SESSION" >"$REPORT.out" &
+    PID=$!
+    PEAKKB=0
+    while kill -0 "$PID" 2>/dev/null; do
+      HWM=$(awk '/VmHWM/ {print $2}' "/proc/$PID/status" 2>/dev/null || true)
+      [[ -n "$HWM" && "$HWM" -gt "$PEAKKB" ]] && PEAKKB=$HWM
+      sleep 0.01
+    done
+    wait "$PID"
+    WALL=$(echo "$(date +%s.%N) - $START" | bc)
+  fi
+  LINES=$(wc -l <"$REPORT.out")
+  rm -f "$REPORT.out"
+  printf '%-6s %12s %15s %12s\n' "$BOUND" "$WALL" "$(awk -v K="$PEAKKB" 'BEGIN {printf "%.1f", K / 1024}')" "$LINES"
+done
