@@ -54,18 +54,17 @@ void FACTORLOOP(BRAID& B, EMITTER EMIT) {
       return;
     }
     EMIT(HEAD);
-    B = BLEFTQUOTIENT(HEAD, B);
+    BCOPY(BLEFTQUOTIENT(HEAD, B), B);  // copies the letters only
   } while (B.L != 0);
 }
 
-}  // namespace
-
-void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB) {
-  I = 0;
-  // Each pass divides one Delta_N out on the left: the quotient
-  // Delta_N^-1 B, right reversed, is positive exactly when Delta_N
-  // left-divides B, and then it is B shortened by the letters of Delta_N.
-  // Delta_N of N <= 1 is empty and would be divided out for ever: no pass.
+// Divides Delta_N out of B on the left as often as it goes and returns how
+// often. Each pass replaces B by the quotient Delta_N^-1 B, right reversed,
+// which is positive exactly when Delta_N left-divides B, and is then B
+// shortened by the letters of Delta_N, so the loop ends. Delta_N of N <= 1 is
+// empty and would be divided out for ever: no pass then.
+std::int32_t EXTRACTDELTA(BRAID& B, std::int32_t N) {
+  std::int32_t I = 0;
   if (BPOSITIVE(B) && B.W > 1 && N > 1) {
     const BRAID DELTA = BDELTA(N);
     for (;;) {
@@ -74,10 +73,17 @@ void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB) {
         break;
       }
       ++I;
-      B = Q;
+      BCOPY(Q, B);
     }
   }
-  BB = B;
+  return I;
+}
+
+}  // namespace
+
+void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB) {
+  I = EXTRACTDELTA(B, N);
+  BCOPY(B, BB);
 }
 
 BRAID BLEFTHEAD(const BRAID& B) {
@@ -91,8 +97,7 @@ std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP) {
   if (!BPOSITIVE(B)) {
     return std::string(NOTPOSITIVE);
   }
-  std::int32_t I = 0;
-  BEXTRACTDELTA(B, 3, I, B);
+  const std::int32_t I = EXTRACTDELTA(B, 3);
   std::string T;
   T.reserve(static_cast<std::size_t>(I) + 2 * SEP.size() +
             static_cast<std::size_t>(B.L) * (1 + SEP.size()));
@@ -113,7 +118,7 @@ NF BLEFTNF(BRAID B) {
     X.S = NOTPOSITIVE;
     return X;
   }
-  BEXTRACTDELTA(B, B.W, X.I, B);
+  X.I = EXTRACTDELTA(B, B.W);
   X.S.reserve(2 * static_cast<std::size_t>(B.L));
   // A pure power of Delta makes one pass with an empty head and leaves S
   // empty; the separator goes only between non-empty pieces of text.
