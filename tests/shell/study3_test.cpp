@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "braidbasics/braid.h"
 #include "braidbasics/tablebounds.h"
 #include "braidconjugacy/braidconjugacy.h"
 #include "handlereduction/orderings.h"
@@ -129,6 +130,45 @@ TEST(Study3, KeyIWithEmptyFactorsRepeatsEachBraid) {
     START = END + 1;
   }
   EXPECT_EQ(LINES, 26u);
+}
+
+// The key I lines for typed factors that are not positive three-strand
+// words, against ranks found by the linear scan with BEQUIV.
+TEST(Study3, KeyIWithGeneralFactorsAnswersAsTheLinearScan) {
+  KEYB("5\n");
+  const struct {
+    const char* U;
+    const char* V;
+  } CASES[] = {{"A", "a"}, {"cbC", "B"}, {"zZ ab", "Ba"}, {"d", "D"}, {"c", ""}, {"aA", "bB"}};
+  for (const auto& C : CASES) {
+    SCOPED_TRACE(std::string(C.U) + "/" + C.V);
+    std::string EXPECTED;
+    const BraidConjugacy::BRAIDTABLEINDEX& IDX = BraidConjugacy::TABLEINDEX();
+    auto FIELD = [&EXPECTED, &IDX](std::int32_t P) {
+      EXPECTED += IDX.CODE[P] + BLANKS(9 - IDX.CODE[P].size());
+    };
+    for (std::int32_t R = 1; R <= BraidConjugacy::BRAIDLIST.L; ++R) {
+      BraidBasics::BRAID B;
+      BraidBasics::BDEF(B, std::string(C.U) + std::string(BraidConjugacy::ENTRY(BraidConjugacy::BRAIDLIST, R)) + C.V);
+      const std::int32_t P = BraidConjugacy::RANKBYSCAN(B);
+      if (P > 0) {
+        FIELD(R);
+        EXPECTED += " -> ";
+        FIELD(BraidConjugacy::MU3[R]);
+        EXPECTED += " by ";
+        FIELD(BraidConjugacy::MU3CONJ[R]);
+        EXPECTED += " ; ";
+        FIELD(P);
+        EXPECTED += " --> ";
+        FIELD(BraidConjugacy::MU3[P]);
+        EXPECTED += " by ";
+        FIELD(BraidConjugacy::MU3CONJ[P]);
+        EXPECTED += "\n";
+      }
+    }
+    const std::string OUT = RUN(shell::STUDYMU3, std::string(C.U) + "\n" + C.V + "\n");
+    EXPECT_EQ(OUT.substr(OUT.find("\"v\": ") + 5), EXPECTED);
+  }
 }
 
 TEST(Study3, ListingsBeforeAnyBuild) {
