@@ -1,6 +1,7 @@
 #include "basics/letterstrings.h"
 
 #include <cstddef>
+#include <cstdint>
 
 #include "basics/stringlists.h"
 
@@ -121,7 +122,7 @@ std::string THELETTERS(std::string_view W) {
   return RESULT;
 }
 
-int NBLETTERS(std::string_view W) { return static_cast<int>(THELETTERS(W).size()); }
+std::int32_t NBLETTERS(std::string_view W) { return static_cast<std::int32_t>(THELETTERS(W).size()); }
 
 bool ISPREFIX(std::string_view U, std::string_view V) {
   return U.size() <= V.size() && V.substr(0, U.size()) == U;

@@ -8,6 +8,7 @@
 // Positions in strings are 1-based.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -52,7 +53,7 @@ std::string THEPOSLETTERS(std::string_view U);
 // The distinct lower-case letters of W in alphabetical order (upper-case
 // letters do not count), and their number.
 std::string THELETTERS(std::string_view W);
-int NBLETTERS(std::string_view W);
+std::int32_t NBLETTERS(std::string_view W);
 
 // True iff U is a prefix of V (V itself and "" included).
 bool ISPREFIX(std::string_view U, std::string_view V);
