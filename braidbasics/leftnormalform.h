@@ -30,6 +30,10 @@ BRAID BLEFTHEAD(const BRAID& B);
 
 // The normal-form string: "D" once per power of the three-strand Delta, SEP,
 // then SEP and the letters of each factor; "??ined" for a non-positive braid.
+// The factors are the heads for Delta on B.W strands, so the string is the
+// left normal form for width 3. The letters of each factor are those that
+// reversing leaves: from four strands on, two words of one braid may give
+// factors spelled differently (cbd and cdb).
 std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP);
 
 // The left normal form record, with Delta on B.W strands. A non-positive
@@ -42,7 +46,10 @@ void NFWRITE(const NF& X);
 // True iff the three fields are equal.
 bool NFEQUAL(const NF& X, const NF& Y);
 
-// The braid Delta_(X.W)^(X.I) followed by the letters of X.S.
+// The braid Delta_(X.W)^(X.I) followed by the letters of X.S (the "."
+// separators are skipped). With I >= 1 its width is the larger of X.W and the
+// width of the letters; with I <= 0 it is the word of the letters alone, with
+// their own width. Throws BOUNDEXCEEDED past BMAXLENGTH letters.
 BRAID NFBRAID(const NF& X);
 
 // "?" for "?"; otherwise BLEFTNORMALWORD(BDEF(W), "").
