@@ -38,8 +38,9 @@ extern std::int32_t WIDTHBOUND;
 // of 0 or less gives the table of the empty word alone), raises
 // MAXCODELENGTHINBRAIDLIST to the longest code of an entry, and writes
 // "Construction completed: there exist N positive braids of length at most
-// LENGTHBOUND in B_3.". Three strands take the fast exact way; any other
-// width inserts the enumerated words one by one.
+// LENGTHBOUND in B_3.". A bound above MAXLENGTHINBRAIDLIST is taken as
+// that length, the longest an entry holds. Three strands take the fast exact
+// way; any other width inserts the enumerated words one by one.
 void BUILDBRAIDLIST();
 
 // Rebuilds the index of BRAIDLIST from its current entries.

@@ -9,8 +9,9 @@
 // BUILDSSS3LIST works on the exact three-strand forms: every member of an SSS
 // is a conjugate of the same length as the braid, so for a table holding all
 // braids up to its length bound the members are entries, and their order is
-// that of their ranks. It falls back on the procedures below for any entry
-// whose members are not all in the table.
+// that of their ranks (the table being sorted for the current ordering
+// option, as key B builds it). It falls back on the procedures below for any
+// entry whose members are not all in the table.
 #pragma once
 
 #include <cstdint>

@@ -52,7 +52,8 @@ std::int32_t POS3LENGTH(const POS3& X);
 bool POS3MULT(POS3& X, std::int32_t LETTER);
 
 // The braid of a positive word over a and b; false when the word holds any
-// other character or is too long for a POS3 word.
+// other character or has more than POS3MAXWORD letters (so that the
+// quotients taken from it stay within the word bits).
 bool POS3FROMWORD(std::string_view WORD, POS3& X);
 
 // Exact key of the braid for words w of at most 32 letters (a product of two
