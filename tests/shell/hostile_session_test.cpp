@@ -153,8 +153,9 @@ TEST(HostileConsole, TheWorkFilterEndsTheInputAtLongBuilds) {
   EXPECT_FALSE(SmallLengthAnswer("9", 8));
   EXPECT_FALSE(SmallLengthAnswer("3x", 8));
   EXPECT_FALSE(SmallLengthAnswer("abc", 8));
-  EXPECT_FALSE(SmallLengthAnswer("0000000003", 8));
-  EXPECT_FALSE(SmallLengthAnswer("-9999999999", 8));
+  EXPECT_TRUE(SmallLengthAnswer("-2147483648", 8));
+  EXPECT_FALSE(SmallLengthAnswer("-2147483649", 8));
+  EXPECT_FALSE(SmallLengthAnswer("00000000003", 8));
 
   WorkBounds BOUNDS;
   BOUNDS.MAXBUILDS = 1;
@@ -232,11 +233,21 @@ TEST(HostileSessions, EveryAnswerAtTheLengthPrompt) {
       "0",     "1",      "-1",   "-7",     "", "   ", "\t3", " 4 ", "+2", "002",
       "2x",    "x2",     "x",    "abc",    "1.5", "1e1", "two", "3 4", "--3", "+-2",
       std::string("2\0", 2), std::string(1, '\0'), "\xEF\xBC\x93",  // a full-width digit 3
-      "-2147483648", "-99999999999999999999", "99999999999999999999", "4294967299",
+      "-2147483647", "-99999999999999999999", "99999999999999999999", "4294967299",
       std::string(10000, '1'), std::string(300, ' ') + "2",
   };
   for (const std::string& A : ANSWERS) {
     std::string SCRIPT = "B\n" + A + "\nM\nS\nI\nab\nBA\nC\nab\nba\nQ\n";
+    Outcome O = RunSession(SCRIPT);
+    ASSERT_EQ(O.DEFECT, "") << Describe("length answer", SCRIPT, O);
+  }
+}
+
+// The most negative bounds a 32-bit number holds: a table of the empty word
+// alone, whose listings must still lay out their header.
+TEST(HostileSessions, MostNegativeLengthsThenListings) {
+  for (const std::string A : {"-1073741831", "-2147483648"}) {
+    std::string SCRIPT = "B\n" + A + "\nM\nS\nI\n\n\nQ\n";
     Outcome O = RunSession(SCRIPT);
     ASSERT_EQ(O.DEFECT, "") << Describe("length answer", SCRIPT, O);
   }

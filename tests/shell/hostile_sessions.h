@@ -28,9 +28,9 @@
 namespace korveltest {
 
 // Whether an answer at "Until which length? " is a plain small number: after
-// blanks and tabs are trimmed, empty, a lone sign, a minus sign and at most 9
-// digits, or an optional plus sign and at most 9 digits whose value is at
-// most MAXBOUND. Anything else (letters, junk after the digits, a larger
+// blanks and tabs are trimmed, empty, a lone sign, a negative 32-bit number,
+// or an optional plus sign and at most 10 digits whose value is at most
+// MAXBOUND. Anything else (letters, junk after the digits, a larger
 // number) could be read by some orderly program as a large bound, whose table
 // build is long.
 inline bool SmallLengthAnswer(std::string_view LINE, int MAXBOUND) {
@@ -45,8 +45,8 @@ inline bool SmallLengthAnswer(std::string_view LINE, int MAXBOUND) {
   if (!LINE.empty() && (LINE.front() == '+' || LINE.front() == '-')) {
     LINE.remove_prefix(1);
   }
-  if (LINE.size() > 9) {
-    return false;  // could wrap round in 32 bits
+  if (LINE.size() > 10) {
+    return false;
   }
   long long VALUE = 0;
   for (char C : LINE) {
@@ -55,7 +55,9 @@ inline bool SmallLengthAnswer(std::string_view LINE, int MAXBOUND) {
     }
     VALUE = 10 * VALUE + (C - '0');
   }
-  return NEGATIVE || VALUE <= MAXBOUND;
+  // A negative bound gives the one-entry table, whatever its size, as long
+  // as it is a 32-bit number.
+  return NEGATIVE ? VALUE <= 2147483648LL : VALUE <= MAXBOUND;
 }
 
 // The bounds a LineFilter puts on one session's work.
