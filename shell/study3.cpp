@@ -68,14 +68,14 @@ bool PARSELENGTH(const std::string& LINE, std::int32_t& VALUE) {
 // A rank that names no entry reads as rank 0, the "?" of the table.
 std::int32_t VALIDRANK(std::int32_t P) { return P >= 0 && P <= BC::BRAIDLIST.L ? P : 0; }
 
-void PADLEFT(std::string& OUT, std::string_view TEXT, std::int32_t WIDTH) {
+void PADLEFT(std::string& OUT, std::string_view TEXT, std::int64_t WIDTH) {
   if (static_cast<std::int64_t>(TEXT.size()) < WIDTH) {
     OUT.append(static_cast<std::size_t>(WIDTH) - TEXT.size(), ' ');
   }
   OUT += TEXT;
 }
 
-void PADRIGHT(std::string& OUT, std::string_view TEXT, std::int32_t WIDTH) {
+void PADRIGHT(std::string& OUT, std::string_view TEXT, std::int64_t WIDTH) {
   OUT += TEXT;
   if (static_cast<std::int64_t>(TEXT.size()) < WIDTH) {
     OUT.append(static_cast<std::size_t>(WIDTH) - TEXT.size(), ' ');
@@ -108,8 +108,11 @@ void LISTINGHEADER(std::string_view WHAT) {
       << '\n';
   std::string LINE;
   PADRIGHT(LINE, "Codes of altern.form", 27);
-  PADRIGHT(LINE, "Alternating form", 2 * BraidBasics::LENGTHBOUND + 13);
-  PADRIGHT(LINE, "Garside form", 2 * BraidBasics::LENGTHBOUND + 15);
+  // In 64 bits: twice a bound near the most negative 32-bit integer is
+  // still negative, so such a bound pads nothing.
+  const std::int64_t BOUND = BraidBasics::LENGTHBOUND;
+  PADRIGHT(LINE, "Alternating form", 2 * BOUND + 13);
+  PADRIGHT(LINE, "Garside form", 2 * BOUND + 15);
   OUT << LINE << '\n';
 }
 

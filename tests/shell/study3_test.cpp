@@ -189,6 +189,18 @@ TEST(Study3, ListingsBeforeAnyBuild) {
             "Enter the factor \"u\": Enter the factor \"v\": ");
 }
 
+TEST(Study3, MostNegativeBoundPadsNothing) {
+  for (const char* ANSWER : {"-2147483648\n", "-1073741831\n"}) {
+    SCOPED_TRACE(ANSWER);
+    KEYB(ANSWER);
+    const std::string OUT = RUN(shell::DISPLAYMU3);
+    EXPECT_EQ(OUT.substr(OUT.find("\n\nCodes")),
+              "\n\nCodes of altern.form" + BLANKS(7) + "Alternating formGarside form\n"
+              "1   :" + " -> " + " / " + " by " + " / " + "   " + " -> " + " by " + "   " + "   " +
+              " -> " + " by " + "   " + "\n");
+  }
+}
+
 TEST(Study3, RefusedLengthsChangeNothing) {
   KEYB("2\n");
   BraidConjugacy::WIDTHBOUND = 7;  // to see that a refusal does not set it
