@@ -1,1 +1,214 @@
 #include "handlereduction/reduction.h"
+
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "basics/console.h"
+#include "braidbasics/operations.h"
+#include "braidbasics/words.h"
+#include "handlereduction/handles.h"
+
+namespace handlereduction {
+
+using BraidBasics::BMAXLENGTH;
+using BraidBasics::BMAXWIDTH;
+using BraidBasics::BRAID;
+
+std::int32_t BNBREDSTEPS = 0;
+bool BREDUCED = false;
+
+namespace {
+
+inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
+
+// Free reduction after the handle reduced in the current pass, whose reduct
+// now fills FIRST..LAST. The reduct itself is freely reduced when the word
+// was (its new letters s^(+-e) stand between letters of other indices, and
+// the lowered letters of one run keep the one sign of the handle's letters
+// of index I+1), so letters cancel only across its two ends, possibly in
+// cascade. V[1..FIRST-1] is freely reduced in every pass: before the first
+// free reduction it lies left of the first handle to close, and an adjacent
+// pair x x^-1 is a handle. A stack sweep from FIRST therefore gives the
+// freely reduced word; when the whole word was freely reduced before the
+// pass (CLEAN), the sweep stops at the first letter right of the reduct that
+// cancels nothing, since everything after it is unchanged.
+//
+// Returns the first position whose letter may differ from the word before
+// the free reduction.
+std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, bool CLEAN) {
+  std::int8_t* const V = B.V;
+  std::int32_t TOP = FIRST - 1;
+  std::int32_t LOWEST = TOP;
+  for (std::int32_t R = FIRST; R <= B.L; ++R) {
+    if (TOP > 0 && V[TOP] + V[R] == 0) {
+      --TOP;
+      if (TOP < LOWEST) {
+        LOWEST = TOP;
+      }
+    } else if (CLEAN && R > LAST) {
+      const std::int32_t REST = B.L - R + 1;
+      if (TOP + 1 != R) {
+        std::memmove(&V[TOP + 1], &V[R], static_cast<std::size_t>(REST));
+      }
+      TOP += REST;
+      break;
+    } else {
+      V[++TOP] = V[R];
+    }
+  }
+  B.L = TOP;
+  return LOWEST + 1;
+}
+
+// The leftmost strategy with or without free reduction, giving exactly the
+// words of the plain loop "FINDHANDLE, REDUCEHANDLE[, BFREEREDUCE]" without
+// scanning the whole word again on every pass.
+//
+// The scan of FINDHANDLE keeps the pending letters, whose indices increase
+// from left to right: after position q they are q itself, the nearest letter
+// left of q of smaller index, the nearest letter left of that one of smaller
+// index again, and so on. PREVIOUS[q] records that nearest letter of smaller
+// index, so the scan state after any position q is the chain q, PREVIOUS[q],
+// PREVIOUS[PREVIOUS[q]], ... A pass changes no letter left of some position
+// START (the handle's first position, or lower when free reduction cancels
+// into the prefix); the scan state after START-1 is then the same as in the
+// previous pass, and no handle closes before START. So each pass rebuilds the
+// state from the chain of START-1 and scans on from START. PREVIOUS of the
+// positions before START stays valid since it depends on the prefix only.
+void LEFTMOSTREDUCE(BRAID& B, bool FREE) {
+  BREDUCED = false;
+  BNBREDSTEPS = 0;
+
+  std::int16_t PREVIOUS[BMAXLENGTH + 1];
+  // The pending letters, bottom first: positions and letters, indices
+  // strictly increasing upwards.
+  std::int16_t PENDPOS[BMAXWIDTH + 1];
+  std::int8_t PENDLETTER[BMAXWIDTH + 1];
+  std::int32_t DEPTH = 0;
+
+  std::int32_t START = 1;
+  bool CLEAN = false;  // the whole word is freely reduced
+  std::int8_t* const V = B.V;
+
+  for (;;) {
+    // Pending letters after START - 1, from the chain.
+    DEPTH = 0;
+    for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
+      PENDPOS[DEPTH++] = static_cast<std::int16_t>(R);
+    }
+    for (std::int32_t J = 0, K = DEPTH - 1; J < K; ++J, --K) {
+      const std::int16_t T = PENDPOS[J];
+      PENDPOS[J] = PENDPOS[K];
+      PENDPOS[K] = T;
+    }
+    for (std::int32_t J = 0; J < DEPTH; ++J) {
+      PENDLETTER[J] = V[PENDPOS[J]];
+    }
+
+    std::int32_t P = 0;
+    std::int32_t Q = START;
+    for (; Q <= B.L; ++Q) {
+      const std::int8_t X = V[Q];
+      const std::int32_t K = INDEX(X);
+      while (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) > K) {
+        --DEPTH;
+      }
+      if (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) == K) {
+        if (PENDLETTER[DEPTH - 1] != X) {
+          P = PENDPOS[DEPTH - 1];  // same index, opposite sign: a handle closes
+          break;
+        }
+        --DEPTH;  // same letter: the newer one replaces it
+      }
+      PREVIOUS[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : static_cast<std::int16_t>(0);
+      PENDPOS[DEPTH] = static_cast<std::int16_t>(Q);
+      PENDLETTER[DEPTH] = X;
+      ++DEPTH;
+    }
+
+    if (P == 0) {
+      // No handle: the word is freely reduced already (x x^-1 would be a
+      // handle), so the free reduction of this last pass changes nothing.
+      BREDUCED = true;
+      ++BNBREDSTEPS;
+      return;
+    }
+
+    const std::int32_t OLDLENGTH = B.L;
+    REDUCEHANDLE(B, P, Q, INDEX(V[Q]));
+    START = P;
+    if (FREE) {
+      START = FREEREDUCEAROUND(B, P, Q + (B.L - OLDLENGTH), CLEAN);
+      CLEAN = true;
+    }
+    ++BNBREDSTEPS;
+  }
+}
+
+}  // namespace
+
+void BFULLHREDUCE(BRAID& B) { LEFTMOSTREDUCE(B, false); }
+
+void BFULLHFREDUCE(BRAID& B) { LEFTMOSTREDUCE(B, true); }
+
+void BSTEPBYSTEPHREDUCE(BRAID& B) {
+  std::ostream& OUT = basics::OUTPUT();
+  BREDUCED = false;
+  BNBREDSTEPS = 0;
+  while (!BREDUCED) {
+    const std::string NUMBER = std::to_string(BNBREDSTEPS);
+    for (std::size_t K = NUMBER.size(); K < 4; ++K) {
+      OUT << ' ';
+    }
+    OUT << NUMBER << ": ";
+    std::int32_t P = 0;
+    std::int32_t Q = 0;
+    std::int32_t I = 0;
+    FINDHANDLE(B, P, Q, I);
+    if (P == 0) {
+      BREDUCED = true;
+      BraidBasics::BWRITELN(B);
+    } else {
+      BraidBasics::BSPECIALWRITELN(B, P, Q);
+      REDUCEHANDLE(B, P, Q, I);
+    }
+    ++BNBREDSTEPS;
+  }
+}
+
+// The halves are reduced first, so the last reduction starts from a product
+// of two handle-free words; each level keeps one extra record (BB).
+void BQUICKFULLHFREDUCE(BRAID& B, std::int32_t THRESHOLD) {
+  if (THRESHOLD < 1) {
+    THRESHOLD = 1;  // a half of one letter is reduced, never cut again
+  }
+  BraidBasics::BFREEREDUCE(B);
+  if (B.L == 0) {
+    BNBREDSTEPS = 0;
+    return;
+  }
+  if (B.L <= THRESHOLD) {
+    BFULLHFREDUCE(B);
+    return;
+  }
+  BRAID BB;
+  BraidBasics::BSPLIT(B, BB);
+  BQUICKFULLHFREDUCE(B, THRESHOLD);
+  const std::int32_t N = BNBREDSTEPS;
+  BQUICKFULLHFREDUCE(BB, THRESHOLD);
+  const std::int32_t NN = BNBREDSTEPS;
+  BraidBasics::BCONCAT(B, BB);
+  BFULLHFREDUCE(B);
+  BNBREDSTEPS += N + NN;
+}
+
+// B and BB are copies already: B becomes inverse(B).BB in place.
+bool BEQUIV(BRAID B, BRAID BB) {
+  BraidBasics::BINV(B);
+  BraidBasics::BCONCAT(B, BB);
+  BFULLHFREDUCE(B);
+  return B.L == 0;
+}
+
+}  // namespace handlereduction
