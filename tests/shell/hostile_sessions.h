@@ -311,13 +311,13 @@ class SessionGenerator {
   std::string GrowingWord() {
     std::string W;
     switch (Below(7)) {
-      case 0: {  // every inverse generator, then every generator, 27 strands
-        while (W.size() < 127) W += "ZYXWVUTSRQPONMLKJIHGFEDCBA";
-        W.resize(127);
-        std::string P;
-        while (P.size() < 128) P += "abcdefghijklmnopqrstuvwxyz";
-        P.resize(128);
-        W += P;
+      case 0: {  // a positive and a negative half on 27 strands, in either order:
+                 // their fractions and normal forms outgrow the record
+        const bool POSITIVEFIRST = Percent(50);
+        for (int I = 0; I < 255; ++I) {
+          const int G = 1 + static_cast<int>(Below(26));
+          W += Letter((I < 127) == POSITIVEFIRST ? G : -G);
+        }
         break;
       }
       case 1: {  // w x w^-1, w of 127 letters
