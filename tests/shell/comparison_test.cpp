@@ -1,0 +1,242 @@
+// The procedures COMPARE, REDUCEHANDLES and EQUIVALENT driven in-process.
+// Asserted: their exact dialogues and answers on named words; on seeded
+// random pairs, that the quotient printed by COMPARE is a word of the braid
+// inverse(B1).B2 that shows the sign its sentence states, for every option;
+// and that a reduction that outgrows the record is reported by the main loop,
+// which shows the menu again.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "braidbasics/braid.h"
+#include "braidbasics/operations.h"
+#include "handlereduction/orderings.h"
+#include "handlereduction/reduction.h"
+#include "shell/menu.h"
+#include "shell/procedures.h"
+#include "tests/support/console_capture.h"
+
+namespace {
+
+using BraidBasics::BRAID;
+using handlereduction::BORDEROPTION;
+
+const std::string RULE = std::string(80, '=') + "\n";
+const std::string HEADING =
+    "This procedure compares two braids with respect to the chosen braid ordering.\n"
+    "Enter two braid words, using \"a\" for \"sigma_1\" and \"A\" for \"sigma_1^{-1}\" etc.\n"
+    "    > B1 =     > B2 = ";
+const std::string ENTER =
+    "Enter a braid word, using \"a\" for \"sigma_1\" and \"A\" for \"sigma_1^{-1}\" etc.\n"
+    "    > ";
+
+BRAID MAKE(const std::string& LETTERS) {
+  BRAID B;
+  BraidBasics::BDEF(B, LETTERS);
+  return B;
+}
+
+std::string COMPARED(const std::string& B1, const std::string& B2) {
+  korveltest::ConsoleCapture CAPTURE(B1 + "\n" + B2 + "\n");
+  shell::COMPARE();
+  return CAPTURE.Output();
+}
+
+std::string SMALLER(const std::string& QUOTIENT, const std::string& NAME) {
+  return RULE + HEADING + "We have B1 < B2, since inverse(B1).B2 = " + QUOTIENT + ",\n" +
+         "a braid larger than 1 in " + NAME + ".\n" + RULE;
+}
+
+std::string LARGER(const std::string& QUOTIENT, const std::string& NAME) {
+  return RULE + HEADING + "We have B1 > B2, namely B2 = B1 * " + QUOTIENT + ",\n" +
+         "and the quotient is smaller than 1 in " + NAME + ".\n" + RULE;
+}
+
+const std::string EQUAL = RULE + HEADING + "We have B1 = B2.\n" + RULE;
+
+class Comparison : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SAVED_ = BORDEROPTION;
+    BORDEROPTION = 'R';
+  }
+  void TearDown() override { BORDEROPTION = SAVED_; }
+
+ private:
+  char SAVED_ = 'R';
+};
+
+TEST_F(Comparison, NamedPairsUnderEachOption) {
+  const std::string R = "the original R-ordering";
+  EXPECT_EQ(COMPARED("a", "b"), LARGER("Ab", R));
+  EXPECT_EQ(COMPARED("b", "a"), SMALLER("Ba", R));
+  EXPECT_EQ(COMPARED("aba", "bab"), EQUAL);
+  EXPECT_EQ(COMPARED("", ""), EQUAL);
+  EXPECT_EQ(COMPARED("abcBA", "abcBA"), EQUAL);
+  EXPECT_EQ(COMPARED("ab", "ba"), SMALLER("aB", R));
+
+  BORDEROPTION = 'F';
+  EXPECT_EQ(COMPARED("a", "b"), SMALLER("Ab", "the flipped R-ordering"));
+  EXPECT_EQ(COMPARED("ab", "ba"), LARGER("aB", "the flipped R-ordering"));
+
+  BORDEROPTION = 'U';
+  EXPECT_EQ(COMPARED("", "b"), LARGER("b", "the DD-ordering"));  // sigma_2: even index
+  EXPECT_EQ(COMPARED("a", "b"), LARGER("Ab", "the DD-ordering"));
+
+  BORDEROPTION = 'f';
+  EXPECT_EQ(COMPARED("ab", "ba"), SMALLER("aB", ""));
+  EXPECT_EQ(COMPARED("a", "b"), LARGER("Ab", ""));
+}
+
+TEST_F(Comparison, LongQuotientsWrapAfter65Letters) {
+  std::string W;
+  for (int K = 0; K < 35; ++K) {
+    W += "ab";
+  }
+  EXPECT_EQ(COMPARED("", W),
+            SMALLER(W.substr(0, 65) + "\n     " + W.substr(65), "the original R-ordering"));
+}
+
+// The quotient between the marker and the "," that ends it, wrapping blanks
+// and line ends dropped by BDEF.
+BRAID PRINTEDQUOTIENT(const std::string& TEXT, const std::string& MARKER) {
+  const std::size_t FROM = TEXT.find(MARKER) + MARKER.size();
+  const std::size_t TO = TEXT.find(",\n", FROM);
+  const std::string PRINTED = TEXT.substr(FROM, TO - FROM);
+  return PRINTED == "1" ? BraidBasics::BONE() : MAKE(PRINTED);
+}
+
+TEST_F(Comparison, EveryAnswerIsMathematicallyRight) {
+  const unsigned SEED = 6174;
+  std::mt19937 GEN(SEED);
+  for (char OPTION : {'R', 'F', 'U', 'q'}) {
+    BORDEROPTION = OPTION;
+    for (int ROUND = 0; ROUND < 150; ++ROUND) {
+      const int STRANDS = 2 + ROUND % 6;
+      std::uniform_int_distribution<int> INDEX(0, STRANDS - 2);
+      std::uniform_int_distribution<int> SIGN(0, 1);
+      std::string W1;
+      std::string W2;
+      for (int K = 0; K < ROUND % 20; ++K) {
+        W1.push_back(static_cast<char>((SIGN(GEN) != 0 ? 'a' : 'A') + INDEX(GEN)));
+      }
+      for (int K = 0; K < ROUND % 17; ++K) {
+        W2.push_back(static_cast<char>((SIGN(GEN) != 0 ? 'a' : 'A') + INDEX(GEN)));
+      }
+      SCOPED_TRACE(std::string("option ") + OPTION + ", seed " + std::to_string(SEED) +
+                   ", B1 = " + W1 + ", B2 = " + W2);
+      const std::string TEXT = COMPARED(W1, W2);
+      BRAID QUOTIENT = BraidBasics::BINVERSED(MAKE(W1));
+      BraidBasics::BCONCAT(QUOTIENT, MAKE(W2));
+      if (TEXT.find("We have B1 = B2.") != std::string::npos) {
+        ASSERT_TRUE(handlereduction::BEQUIV(MAKE(W1), MAKE(W2)));
+        continue;
+      }
+      const bool LESS = TEXT.find("We have B1 < B2") != std::string::npos;
+      const BRAID PRINTED = PRINTEDQUOTIENT(
+          TEXT, LESS ? "since inverse(B1).B2 = " : "namely B2 = B1 * ");
+      ASSERT_TRUE(handlereduction::BEQUIV(PRINTED, QUOTIENT));
+      ASSERT_EQ(handlereduction::BVISIBLESIGN(PRINTED), LESS ? '+' : '-');
+      ASSERT_EQ(handlereduction::BSIGN(QUOTIENT), LESS ? '+' : '-');
+    }
+  }
+}
+
+TEST_F(Comparison, HandleReductionDisplays) {
+  const std::string INTRO = RULE +
+                            "This procedure displays handle reduction w.r.t. the leftmost strategy\n"
+                            "i.e., one always reduces the leftmost handle.\n" +
+                            ENTER;
+  struct CASE {
+    const char* TYPED;
+    const char* LINES;
+  };
+  const CASE CASES[] = {
+      {"abA", "   0: .abA.\n   1: Bab\n"},
+      {"aab", "   0: aab\n"},
+      {"", "   0: 1\n"},
+      {"acbbcbA", "   0: .acbbcbA.\n   1: cBaa.bcB.ab\n   2: cBaaCbcab\n"},
+  };
+  for (const CASE& C : CASES) {
+    SCOPED_TRACE(C.TYPED);
+    for (char OPTION : {'R', 'F'}) {  // the display ignores the option
+      BORDEROPTION = OPTION;
+      korveltest::ConsoleCapture CAPTURE(std::string(C.TYPED) + "\n");
+      shell::REDUCEHANDLES();
+      EXPECT_EQ(CAPTURE.Output(), INTRO + C.LINES + RULE);
+    }
+  }
+}
+
+TEST_F(Comparison, Equivalence) {
+  {
+    korveltest::ConsoleCapture CAPTURE("ab\nba\n");
+    shell::EQUIVALENT();
+    EXPECT_EQ(CAPTURE.Output(), ENTER + ENTER + "These braid words are not equivalent.\n");
+  }
+  {
+    korveltest::ConsoleCapture CAPTURE("aba\nbab\n");
+    shell::EQUIVALENT();
+    EXPECT_EQ(CAPTURE.Output(), ENTER + ENTER + "These braid words are equivalent.\n");
+  }
+  {
+    korveltest::ConsoleCapture CAPTURE("\naA\n");
+    shell::EQUIVALENT();
+    EXPECT_EQ(CAPTURE.Output(), ENTER + ENTER + "These braid words are equivalent.\n");
+  }
+}
+
+// sigma_1 .. sigma_10 (sigma_11 sigma_12)^K and back: its handle-free form
+// has 22 K letters.
+std::string GROWINGWORD(int K) {
+  std::string W = "abcdefghij";
+  for (int J = 0; J < K; ++J) {
+    W += "kl";
+  }
+  return W + "JIHGFEDCBA";
+}
+
+const std::string MENUSTART = "\n" + RULE + "MAIN MENU Choose a procedure:\n";
+const std::string ABANDONED = std::string(BraidBasics::BOUNDMESSAGE) + "\n";
+
+TEST_F(Comparison, AReductionPastTheBoundIsAbandonedAndTheMenuShownAgain) {
+  const std::string WORD = GROWINGWORD(100);
+  ASSERT_LE(WORD.size(), 255U);  // one typed line
+  korveltest::ConsoleCapture CAPTURE("C\n\n" + WORD + "\nC\na\nb\nQ\n");
+  EXPECT_EQ(shell::RUNKORVEL(), 0);
+  const std::string TEXT = CAPTURE.Output();
+  const std::string EXPECTED = RULE + HEADING + ABANDONED + MENUSTART;
+  EXPECT_NE(TEXT.find(EXPECTED), std::string::npos);
+  // The program goes on: the next comparison is answered.
+  EXPECT_NE(TEXT.find(LARGER("Ab", "the original R-ordering")), std::string::npos);
+}
+
+TEST_F(Comparison, AStepByStepReductionPastTheBoundIsAbandoned) {
+  const std::string WORD = GROWINGWORD(117);
+  ASSERT_LE(WORD.size(), 255U);
+  korveltest::ConsoleCapture CAPTURE("H\n" + WORD + "\nQ\n");
+  EXPECT_EQ(shell::RUNKORVEL(), 0);
+  const std::string TEXT = CAPTURE.Output();
+  const std::size_t AT = TEXT.find(ABANDONED);
+  ASSERT_NE(AT, std::string::npos);
+  // Right after the last step shown (a whole line), and followed by the menu.
+  EXPECT_EQ(TEXT[AT - 1], '\n');
+  EXPECT_EQ(TEXT.compare(AT + ABANDONED.size(), MENUSTART.size(), MENUSTART), 0);
+  // The closing rule of the display is not printed.
+  EXPECT_NE(TEXT.substr(AT - 81, 81), RULE);
+}
+
+TEST_F(Comparison, AReductionThatJustFitsIsShown) {
+  const std::string WORD = GROWINGWORD(90);  // 1980 letters once reduced
+  const std::string TEXT = COMPARED("", WORD);
+  EXPECT_EQ(TEXT.find(ABANDONED), std::string::npos);
+  EXPECT_NE(TEXT.find("We have B1 < B2"), std::string::npos);
+  const BRAID PRINTED = PRINTEDQUOTIENT(TEXT, "since inverse(B1).B2 = ");
+  EXPECT_EQ(PRINTED.L, 1980);
+  BRAID REDUCED = MAKE(WORD);
+  handlereduction::BFULLHFREDUCE(REDUCED);
+  EXPECT_TRUE(BraidBasics::BEQUAL(PRINTED, REDUCED));
+}
+
+}  // namespace
