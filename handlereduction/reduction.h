@@ -23,7 +23,9 @@ extern bool BREDUCED;
 void BFULLHREDUCE(BraidBasics::BRAID& B);
 
 // Handle reduction with a free reduction after every pass; the result is free
-// of handles and freely reduced.
+// of handles and freely reduced. The words and the pass count are those of the
+// plain loop FINDHANDLE, REDUCEHANDLE, BFREEREDUCE; a pass resumes the handle
+// search at the first letter the previous pass changed, and allocates nothing.
 void BFULLHFREDUCE(BraidBasics::BRAID& B);
 
 // Handle reduction that prints every pass: the pass number right-aligned in
@@ -32,7 +34,9 @@ void BFULLHFREDUCE(BraidBasics::BRAID& B);
 void BSTEPBYSTEPHREDUCE(BraidBasics::BRAID& B);
 
 // Divide and conquer: the two halves are reduced first, then the whole.
-// A THRESHOLD below 1 works as 1.
+// A THRESHOLD below 1 works as 1. BNBREDSTEPS is the total of the passes of
+// all levels; a word that free reduction empties makes no pass and leaves
+// BREDUCED as it was.
 void BQUICKFULLHFREDUCE(BraidBasics::BRAID& B, std::int32_t THRESHOLD);
 
 // True exactly when B and BB represent the same braid: inverse(B).BB reduces
