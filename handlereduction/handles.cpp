@@ -124,7 +124,7 @@ void REDUCEHANDLE(BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I) {
   BraidBasics::BCHECKLENGTH(static_cast<std::int64_t>(B.L) + GROW);
 
   const auto CLOSE = static_cast<std::int8_t>(BSHIFT(V[P], 1));  // s^e
-  const auto OPEN = static_cast<std::int8_t>(-CLOSE);             // s^-e
+  const auto OPEN = static_cast<std::int8_t>(-CLOSE);            // s^-e
 
   std::int32_t R = P + 1;
   while (INDEX(V[R]) != UP) {

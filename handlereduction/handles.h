@@ -31,16 +31,15 @@ namespace handlereduction {
 // interior all have one sign. Without a handle, P = 0, Q = L + 1 and I is the
 // index of the last letter (I is left untouched for the empty word).
 // One left-to-right scan with a table of BMAXWIDTH entries.
-void FINDHANDLE(const BraidBasics::BRAID& B, std::int32_t& P, std::int32_t& Q,
-                std::int32_t& I);
+void FINDHANDLE(const BraidBasics::BRAID& B, std::int32_t& P, std::int32_t& Q, std::int32_t& I);
 
 // Over the positions X..Y: I := the least index of the letters there, P..Q
 // the first sigma_I-handle among them (the sign of the first letter of index
 // I opens; P follows the latest letter of that sign until the first letter
 // of the opposite sign fixes Q). Q = 0 when there is none, in particular for
 // an empty range.
-void LOCALFINDHANDLE(const BraidBasics::BRAID& B, std::int32_t X, std::int32_t Y,
-                     std::int32_t& P, std::int32_t& Q, std::int32_t& I);
+void LOCALFINDHANDLE(const BraidBasics::BRAID& B, std::int32_t X, std::int32_t Y, std::int32_t& P,
+                     std::int32_t& Q, std::int32_t& I);
 
 // A handle of the least index of the word, refined inwards as long as its
 // interior holds a handle of the next index: the result contains no handle of
