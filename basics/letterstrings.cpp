@@ -157,7 +157,7 @@ std::string COMPACTION(std::string_view W) {
   if (W.empty()) {
     return "empty";
   }
-  if (W.size() >= 255) {
+  if (W.size() == 255) {
     return "too long";
   }
   std::string RESULT;

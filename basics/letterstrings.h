@@ -73,8 +73,9 @@ std::string SUBST(std::string_view U, std::string_view SOURCE, std::string_view 
 std::string NE(std::string_view W);
 
 // W with every run of k >= 2 equal characters c written as c, "^", k:
-// "aaab" gives "a^3b". "empty" for the empty string; "too long" for a string
-// of 255 characters or more, the length at which a string may have been cut.
+// "aaab" gives "a^3b". "empty" for the empty string and "too long" for a
+// string of exactly 255 characters, the most a line read from the keyboard
+// keeps, so a word that may have been cut; longer strings are compacted.
 std::string COMPACTION(std::string_view W);
 
 // W re-punctuated by STYLE: "$," puts a "," between any two characters
