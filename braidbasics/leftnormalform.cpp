@@ -41,13 +41,10 @@ void APPENDWORD(std::string& T, const BRAID& B) {
 // letters not yet factored are emitted as one last factor.
 template <typename EMITTER>
 void FACTORLOOP(BRAID& B, EMITTER EMIT) {
-  std::int32_t DELTAWIDTH = B.W;
-  BRAID DELTA = BDELTA(DELTAWIDTH);
+  // Heads and quotients have the width SUP(B.W, DELTA.W), which is B.W for
+  // every width from 1 to BMAXWIDTH, so one Delta serves every pass.
+  const BRAID DELTA = BDELTA(B.W);
   do {
-    if (B.W != DELTAWIDTH) {  // the width never changes here; kept exact anyway
-      DELTAWIDTH = B.W;
-      DELTA = BDELTA(DELTAWIDTH);
-    }
     const BRAID HEAD = BLEFTGCD(B, DELTA);
     if (HEAD.L == 0 && B.L > 0) {
       EMIT(B);
