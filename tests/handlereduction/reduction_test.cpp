@@ -188,6 +188,63 @@ TEST(FullReduction, SeededRandomWords) {
   }
 }
 
+// A handle of index I whose interior holds, between letters of index I+1,
+// further nested handles of index I+1, DEPTH levels down: the reduction of
+// such a word keeps reopening handles inside reducts, where a pass that
+// resumes its search in the middle of the word could go wrong.
+std::string NESTEDWORD(std::mt19937& GEN, int I, int STRANDS, int DEPTH) {
+  if (I >= STRANDS || DEPTH == 0) {
+    return "";
+  }
+  const bool POSITIVE = GEN() % 2 == 0;
+  const auto LETTER = [](int INDEX, bool UP) {
+    return static_cast<char>((UP ? 'a' : 'A') + INDEX - 1);
+  };
+  std::string W(1, LETTER(I, POSITIVE));
+  for (int PART = 0, PARTS = 1 + static_cast<int>(GEN() % 3); PART < PARTS; ++PART) {
+    W += NESTEDWORD(GEN, I + 1, STRANDS, DEPTH - 1);
+    if (I + 1 < STRANDS && GEN() % 2 == 0) {
+      W.push_back(LETTER(I + 1, GEN() % 2 == 0));
+    }
+  }
+  W.push_back(LETTER(I, !POSITIVE));
+  return W;
+}
+
+TEST(FullReduction, DeeplyNestedHandlesGiveThePlainLoopsWordsAndPasses) {
+  const unsigned SEED = 90210;
+  std::mt19937 GEN(SEED);
+  std::int32_t MOSTPASSES = 0;
+  for (int ROUND = 0; ROUND < 400; ++ROUND) {
+    const int STRANDS = 4 + ROUND % 12;
+    std::string W = NESTEDWORD(GEN, 1 + ROUND % 2, STRANDS, 3 + ROUND % 6);
+    if (W.size() > 255) {
+      continue;
+    }
+    W = RANDOMWORD(GEN, STRANDS, ROUND % 5) + W + RANDOMWORD(GEN, STRANDS, ROUND % 3);
+    SCOPED_TRACE("seed " + std::to_string(SEED) + ", round " + std::to_string(ROUND) + ", word " +
+                 W);
+    const BRAID INPUT = MAKE(W);
+    for (bool FREE : {true, false}) {
+      BRAID B = INPUT;
+      BRAID PLAIN = INPUT;
+      std::int32_t PASSES = 0;
+      try {
+        PASSES = PLAINLOOP(PLAIN, FREE);
+      } catch (const BraidBasics::BOUNDEXCEEDED&) {
+        EXPECT_THROW((FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B),
+                     BraidBasics::BOUNDEXCEEDED);
+        continue;
+      }
+      (FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B);
+      ASSERT_EQ(WORD(B), WORD(PLAIN)) << (FREE ? "with" : "without") << " free reduction";
+      ASSERT_EQ(BNBREDSTEPS, PASSES);
+      MOSTPASSES = std::max(MOSTPASSES, PASSES);
+    }
+  }
+  EXPECT_GT(MOSTPASSES, 100);  // the words do nest deeply enough to matter
+}
+
 // sigma_1 .. sigma_10 (sigma_11 sigma_12)^K and back; its handle-free form
 // has 22 K letters.
 std::string GROWINGWORD(int K) {
