@@ -55,6 +55,7 @@ class HostileConsole : public std::streambuf {
  public:
   explicit HostileConsole(std::string SCRIPT, HostileLimits LIMITS = {}, LineFilter FILTER = {})
       : script_(std::move(SCRIPT)), limits_(LIMITS), filter_(std::move(FILTER)), in_(this), out_(this) {
+    setp(put_, put_ + sizeof put_);
     // A stream that catches an exception of its buffer passes it on when
     // badbit is among its exceptions: so a RunawaySession leaves the program.
     in_.exceptions(std::ios::badbit);
@@ -65,6 +66,11 @@ class HostileConsole : public std::streambuf {
 
   std::istream& In() { return in_; }
   std::ostream& Out() { return out_; }
+
+  // Hands the bytes still in the put area to the output. The stream buffers
+  // what the program writes (one virtual call per byte would dominate the
+  // cost of a session); everything the accessors below report is settled.
+  void Settle() { Drain(); }
 
   const std::string& Output() const { return kept_; }
   std::size_t OutputSize() const { return written_; }
@@ -81,6 +87,8 @@ class HostileConsole : public std::streambuf {
     if (gptr() < egptr()) {
       return traits_type::to_int_type(*gptr());
     }
+    // The filter judges the prompt being answered: all of it must be out.
+    Drain();
     if (cut_ || next_ >= script_.size()) {
       return AtEnd();
     }
@@ -106,20 +114,30 @@ class HostileConsole : public std::streambuf {
     return traits_type::to_int_type(*gptr());
   }
 
+  // The put area is full (or C is to be written through it).
   int_type overflow(int_type C) override {
+    Drain();
     if (!traits_type::eq_int_type(C, traits_type::eof())) {
-      char CH = traits_type::to_char_type(C);
-      Write(&CH, 1);
+      *pptr() = traits_type::to_char_type(C);
+      pbump(1);
     }
     return traits_type::not_eof(C);
   }
 
   std::streamsize xsputn(const char* S, std::streamsize N) override {
-    Write(S, static_cast<std::size_t>(N));
+    const std::size_t ROOM = static_cast<std::size_t>(epptr() - pptr());
+    if (static_cast<std::size_t>(N) <= ROOM) {
+      std::copy(S, S + N, pptr());
+      pbump(static_cast<int>(N));
+    } else {
+      Drain();
+      Write(S, static_cast<std::size_t>(N));
+    }
     return N;
   }
 
   int sync() override {
+    Drain();
     // The console flushes before every read: flushes after the end of the
     // input count as reads there.
     if (ended_) {
@@ -138,6 +156,16 @@ class HostileConsole : public std::streambuf {
   void NoteReadAtEnd() {
     if (++readsAtEnd_ > limits_.MAXREADSATEND) {
       throw RunawaySession{"the program kept reading after the end of its input"};
+    }
+  }
+
+  // Empties the put area into the output; the area is reset first, so that
+  // a runaway stopped inside Write leaves no bytes to be written twice.
+  void Drain() {
+    const std::size_t N = static_cast<std::size_t>(pptr() - pbase());
+    setp(put_, put_ + sizeof put_);
+    if (N > 0) {
+      Write(put_, N);
     }
   }
 
@@ -178,6 +206,7 @@ class HostileConsole : public std::streambuf {
   std::size_t written_ = 0;
   std::string kept_;
   std::string tail_;
+  char put_[4096];
   std::istream in_;
   std::ostream out_;
 };
@@ -202,12 +231,19 @@ inline SessionRun RunOnConsole(HostileConsole& CONSOLE) {
   ConsoleSwap SWAP(CONSOLE);
   try {
     RUN.STATUS = shell::RUNKORVEL();
+    CONSOLE.Settle();
   } catch (const RunawaySession& E) {
     RUN.ESCAPE = "runaway session: " + E.WHY;
   } catch (const std::exception& E) {
     RUN.ESCAPE = std::string("an exception left the main loop: ") + E.what();
   } catch (...) {
     RUN.ESCAPE = "an exception of unknown type left the main loop";
+  }
+  if (!RUN.ESCAPE.empty()) {
+    try {
+      CONSOLE.Settle();  // what it can of the last output, for the report
+    } catch (const RunawaySession&) {
+    }
   }
   return RUN;
 }
