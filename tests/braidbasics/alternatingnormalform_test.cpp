@@ -24,18 +24,16 @@
 #include "braidbasics/reversing.h"
 #include "braidbasics/tablebounds.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::ADDRESS;
 using BraidBasics::BRAID;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
+using korveltest::DEF;
+using korveltest::RANDOMPOSITIVE;
 
 ADDRESS ADDR(const std::vector<std::int32_t>& DIGITS) {
   ADDRESS A = BraidBasics::FIRSTADD(static_cast<std::int32_t>(DIGITS.size()));
@@ -358,12 +356,9 @@ TEST(BALTNORMALWORD, RelationMovesOnWideWordsKeepTheForm) {
   const std::uint32_t SEED = 20240605;
   std::mt19937 RNG(SEED);
   for (int T = 0; T < 300; ++T) {
-    const std::size_t LENGTH = 1 + RNG() % 14;
+    const int LENGTH = 1 + static_cast<int>(RNG() % 14);
     const int STRANDS = 2 + static_cast<int>(RNG() % 9);
-    std::string WORD;
-    for (std::size_t K = 0; K < LENGTH; ++K) {
-      WORD.push_back(static_cast<char>('a' + RNG() % static_cast<unsigned>(STRANDS - 1)));
-    }
+    const std::string WORD = RANDOMPOSITIVE(RNG, LENGTH, STRANDS);
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", word " + WORD);
     const std::string FORM = BraidBasics::ALTNORMAL(WORD);
     ASSERT_EQ(FORM.size(), WORD.size());

@@ -8,19 +8,15 @@
 
 #include "braidbasics/enumeration.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
+using korveltest::DEF;
 
 std::vector<int> LETTERS(const BRAID& B) {
   return std::vector<int>(B.V + 1, B.V + 1 + B.L);
-}
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
 }
 
 TEST(BDEF, KeepsLettersAndDropsEverythingElse) {

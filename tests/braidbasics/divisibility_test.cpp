@@ -17,35 +17,16 @@
 #include "braidbasics/operations.h"
 #include "braidbasics/reversing.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
-
-std::string WORD(const BRAID& B) { return BraidBasics::BWORD(B); }
-
-// True iff W1 and W2 represent the same braid (see the reversing tests: the
-// reduced left fraction of W1^-1 W2 is empty exactly then).
-bool EQUIVALENT(const BRAID& W1, const BRAID& W2) {
-  BRAID B = BraidBasics::BPROD(BraidBasics::BINVERSED(W1), W2);
-  BraidBasics::BRIGHTLEFTREVERSE(B);
-  return B.L == 0;
-}
-
-std::string RANDOMWORD(std::mt19937& RNG, int LENGTH, int WIDTH, bool POSITIVE) {
-  std::string W;
-  for (int K = 0; K < LENGTH; ++K) {
-    const int INDEX = static_cast<int>(RNG() % static_cast<unsigned>(WIDTH - 1));
-    W.push_back(static_cast<char>((POSITIVE || RNG() % 2 ? 'a' : 'A') + INDEX));
-  }
-  return W;
-}
+using korveltest::DEF;
+using korveltest::EQUIVALENT;
+using korveltest::RANDOMWORD;
+using korveltest::WORD;
 
 TEST(BLEFTDIVIDES, NamedCases) {
   EXPECT_TRUE(BraidBasics::BLEFTDIVIDES(DEF("a"), DEF("ab")));

@@ -20,29 +20,21 @@
 #include "braidbasics/reversing.h"
 #include "braidbasics/tablebounds.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
 using BraidBasics::NF;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
-
-std::string WORD(const BRAID& B) { return BraidBasics::BWORD(B); }
+using korveltest::DEF;
+using korveltest::EQUIVALENT;
+using korveltest::RANDOMPOSITIVE;
+using korveltest::WORD;
 
 std::string NORMALWORD(const std::string& W, const char* SEP = ".") {
   return BraidBasics::BLEFTNORMALWORD(DEF(W), SEP);
-}
-
-bool EQUIVALENT(const BRAID& W1, const BRAID& W2) {
-  BRAID B = BraidBasics::BPROD(BraidBasics::BINVERSED(W1), W2);
-  BraidBasics::BRIGHTLEFTREVERSE(B);
-  return B.L == 0;
 }
 
 std::vector<std::string> SPLITFACTORS(const std::string& S) {
@@ -59,14 +51,6 @@ std::vector<std::string> SPLITFACTORS(const std::string& S) {
     }
     START = DOT + 1;
   }
-}
-
-std::string RANDOMPOSITIVE(std::mt19937& RNG, int LENGTH, int WIDTH) {
-  std::string W;
-  for (int K = 0; K < LENGTH; ++K) {
-    W.push_back(static_cast<char>('a' + RNG() % static_cast<unsigned>(WIDTH - 1)));
-  }
-  return W;
 }
 
 // Another word of the same braid: a few braid relations applied at random

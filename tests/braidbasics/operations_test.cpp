@@ -8,18 +8,15 @@
 
 #include "braidbasics/braid.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
-
-std::string WORD(const BRAID& B) { return BraidBasics::BWORD(B); }
+using korveltest::DEF;
+using korveltest::RANDOMSTRING;
+using korveltest::WORD;
 
 TEST(BFREEREDUCE, CancelsInCascadesAndKeepsTheWidth) {
   BRAID B = DEF("abBA");
@@ -39,11 +36,7 @@ TEST(BFREEREDUCE, CancelsInCascadesAndKeepsTheWidth) {
 TEST(BFREEREDUCE, ResultIsFreelyReducedAndAgreesWithNaiveCancellation) {
   std::mt19937 RNG(20261208);
   for (int T = 0; T < 500; ++T) {
-    std::string W;
-    const int LENGTH = static_cast<int>(RNG() % 60);
-    for (int K = 0; K < LENGTH; ++K) {
-      W.push_back("aAbB"[RNG() % 4]);
-    }
+    const std::string W = RANDOMSTRING(RNG, static_cast<int>(RNG() % 60), "aAbB");
     BRAID B = DEF(W);
     BraidBasics::BFREEREDUCE(B);
     // Naive: delete the first cancelling pair until there is none.

@@ -17,18 +17,16 @@
 #include "braidbasics/braid.h"
 #include "braidbasics/operations.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
-
-std::string WORD(const BRAID& B) { return BraidBasics::BWORD(B); }
+using korveltest::DEF;
+using korveltest::EQUIVALENT;
+using korveltest::RANDOMWORD;
+using korveltest::WORD;
 
 std::string LEFTREVERSED(const std::string& W) {
   BRAID B = DEF(W);
@@ -40,15 +38,6 @@ std::string RIGHTREVERSED(const std::string& W) {
   BRAID B = DEF(W);
   BraidBasics::BRIGHTREVERSE(B);
   return WORD(B);
-}
-
-// True iff the words W1 and W2 represent the same braid: W1^-1 W2 reverses
-// right then left into a fraction D^-1 N with D and N coprime on the left,
-// and D^-1 N = 1 forces D = N = gcd(D, N) = 1, so both are empty.
-bool EQUIVALENT(const BRAID& W1, const BRAID& W2) {
-  BRAID B = BraidBasics::BPROD(BraidBasics::BINVERSED(W1), W2);
-  BraidBasics::BRIGHTLEFTREVERSE(B);
-  return B.L == 0;
 }
 
 // True iff the word is (letters of the sign of FIRST)(letters of the other
@@ -64,15 +53,6 @@ bool SHAPED(const BRAID& B, int FIRST) {
     }
   }
   return true;
-}
-
-std::string RANDOMWORD(std::mt19937& RNG, int LENGTH, int WIDTH) {
-  std::string W;
-  for (int K = 0; K < LENGTH; ++K) {
-    const int INDEX = static_cast<int>(RNG() % static_cast<unsigned>(WIDTH - 1));
-    W.push_back(static_cast<char>((RNG() % 2 ? 'a' : 'A') + INDEX));
-  }
-  return W;
 }
 
 // A plain rewriter on letter strings, written from the rules alone: rewrite

@@ -17,25 +17,18 @@
 #include "braidbasics/operations.h"
 #include "braidbasics/reversing.h"
 #include "braidbasics/words.h"
+#include "tests/support/braid_words.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
+using korveltest::DEF;
+using korveltest::EQUIVALENT;
+using korveltest::RANDOMSTRING;
 
 std::string SYMMETRIC(const std::string& W, const char* SEP = ".") {
   return BraidBasics::BSYMLEFTNORMALWORD(DEF(W), SEP);
-}
-
-bool EQUIVALENT(const BRAID& W1, const BRAID& W2) {
-  BRAID B = BraidBasics::BPROD(BraidBasics::BINVERSED(W1), W2);
-  BraidBasics::BRIGHTLEFTREVERSE(B);
-  return B.L == 0;
 }
 
 // The letters of a three-strand text with each Delta marker spelled out:
@@ -50,14 +43,6 @@ std::string SPELLED(const std::string& TEXT) {
     } else if (C != '.') {
       W.push_back(C);
     }
-  }
-  return W;
-}
-
-std::string RANDOMWORD(std::mt19937& RNG, int LENGTH) {
-  std::string W;
-  for (int K = 0; K < LENGTH; ++K) {
-    W.push_back("aAbB"[RNG() % 4]);
   }
   return W;
 }
@@ -90,7 +75,7 @@ TEST(BSYMLEFTNORMALWORD, SeededRandomThreeStrandWords) {
   const unsigned SEED = 4404;
   std::mt19937 RNG(SEED);
   for (int T = 0; T < 300; ++T) {
-    const std::string W = RANDOMWORD(RNG, static_cast<int>(RNG() % 20));
+    const std::string W = RANDOMSTRING(RNG, static_cast<int>(RNG() % 20), "aAbB");
     SCOPED_TRACE("seed 4404, word " + W);
     const BRAID INPUT = DEF(W);
     const std::string TEXT = BraidBasics::BSYMLEFTNORMALWORD(INPUT, ".");

@@ -9,17 +9,13 @@
 #include <string>
 
 #include "braidbasics/braid.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID Def(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
+using korveltest::DEF;
 
 const std::string kTtBreak = "\\hfill\\break\\indent ";
 const std::string kMathBreak = "\\hfill \\break \\indent ";
@@ -54,7 +50,7 @@ TEST(TexGlobals, NothingIsOpenAndNoStyleAtStart) {
 }
 
 TEST_F(Tex, TheThreeNotations) {
-  const BRAID B = Def("aB");
+  const BRAID B = DEF("aB");
   EXPECT_EQ(Print('A', B), " \\ni $\\tt aB$\n");
   EXPECT_EQ(Print('1', B), " \\ni $ \\; 1 \\;\\bar2$\n");
   EXPECT_EQ(Print('s', B), " \\ni $ \\s_1 \\s_2^{-1}$ \n");
@@ -72,7 +68,7 @@ TEST_F(Tex, TheEmptyWordStartsWithTheUnit) {
 }
 
 TEST_F(Tex, IndicesAreWrittenInDecimal) {
-  BRAID B = Def("jZ");  // +10, -26
+  BRAID B = DEF("jZ");  // +10, -26
   EXPECT_EQ(Print('1', B), " \\ni $ \\; 10 \\;\\bar26$\n");
   EXPECT_EQ(Print('s', B), " \\ni $ \\s_10 \\s_26^{-1}$ \n");
   B.V[1] = 30;  // past the letters of the keyboard
@@ -82,7 +78,7 @@ TEST_F(Tex, IndicesAreWrittenInDecimal) {
 }
 
 TEST_F(Tex, AnyOtherStyleWritesNothing) {
-  const BRAID B = Def("ab");
+  const BRAID B = DEF("ab");
   for (char STYLE : {'\0', 'a', 'S', 'x', '2'}) {
     SCOPED_TRACE(static_cast<int>(STYLE));
     EXPECT_EQ(Print(STYLE, B), "");
@@ -93,15 +89,15 @@ TEST_F(Tex, AnyOtherStyleWritesNothing) {
 
 TEST_F(Tex, PrintlnAddsAnEmptyLine) {
   BraidBasics::BPRINTSTYLE = 'A';
-  BraidBasics::BPRINTLN(Def("aB"));
+  BraidBasics::BPRINTLN(DEF("aB"));
   EXPECT_EQ(Take(), " \\ni $\\tt aB$\n\n\n");
   BraidBasics::BPRINTSTYLE = 's';
-  BraidBasics::BPRINTLN(Def("b"));
+  BraidBasics::BPRINTLN(DEF("b"));
   EXPECT_EQ(Take(), " \\ni $ \\s_2$ \n\n\n");
 }
 
 TEST_F(Tex, MathStylesBreakEveryTwentyLettersOnOneLine) {
-  const BRAID B = Def(std::string(20, 'a') + std::string(20, 'B'));
+  const BRAID B = DEF(std::string(20, 'a') + std::string(20, 'B'));
   const std::string ONES = [] {
     std::string S;
     for (int K = 0; K < 20; ++K) S += " \\; 1";
@@ -123,30 +119,30 @@ TEST_F(Tex, MathStylesBreakEveryTwentyLettersOnOneLine) {
   EXPECTED += kMathBreak + "$ \n";
   EXPECT_EQ(SIGMAS, EXPECTED);
   // 19 letters: no break at all; 21 letters: one, after the 20th.
-  EXPECT_EQ(Print('1', Def(std::string(19, 'a'))).find("\\hfill"), std::string::npos);
-  EXPECT_EQ(Print('1', Def(std::string(20, 'a') + "b")), " \\ni $" + ONES + kMathBreak + " \\; 2$\n");
+  EXPECT_EQ(Print('1', DEF(std::string(19, 'a'))).find("\\hfill"), std::string::npos);
+  EXPECT_EQ(Print('1', DEF(std::string(20, 'a') + "b")), " \\ni $" + ONES + kMathBreak + " \\; 2$\n");
 }
 
 TEST_F(Tex, TypewriterLinesHoldSixtyFiveLetters) {
   std::string W;
   for (int K = 0; K < 130; ++K) W.push_back("abcABC"[K % 6]);
-  const std::string TEXT = Print('A', Def(W));
+  const std::string TEXT = Print('A', DEF(W));
   EXPECT_EQ(TEXT, " \\ni $\\tt " + W.substr(0, 65) + kTtBreak + "\n" + W.substr(65) + kTtBreak +
                       "\n$\n");
-  const std::string SHORTER = Print('A', Def(W.substr(0, 66)));
+  const std::string SHORTER = Print('A', DEF(W.substr(0, 66)));
   EXPECT_EQ(SHORTER, " \\ni $\\tt " + W.substr(0, 65) + kTtBreak + "\n" + W.substr(65, 1) + "$\n");
 }
 
 TEST_F(Tex, SpecialPrintUnderlinesAndEchoes) {
   korveltest::ConsoleCapture CONSOLE;
   BraidBasics::BPRINTSTYLE = '1';  // not looked at
-  BraidBasics::BSPECIALPRINTLN(Def("abcde"), 2, 3);
+  BraidBasics::BSPECIALPRINTLN(DEF("abcde"), 2, 3);
   EXPECT_EQ(Take(), " \\ni $\\tt a\\underline{ bc} de$\n\n\n");
   EXPECT_EQ(CONSOLE.Take(), "a  bc  de\n");
-  BraidBasics::BSPECIALPRINTLN(Def("abcde"), 1, 1);
+  BraidBasics::BSPECIALPRINTLN(DEF("abcde"), 1, 1);
   EXPECT_EQ(Take(), " \\ni $\\tt \\underline{ a} bcde$\n\n\n");
   EXPECT_EQ(CONSOLE.Take(), "  a  bcde\n");
-  BraidBasics::BSPECIALPRINTLN(Def("aBc"), 1, 3);
+  BraidBasics::BSPECIALPRINTLN(DEF("aBc"), 1, 3);
   EXPECT_EQ(Take(), " \\ni $\\tt \\underline{ aBc} $\n\n\n");
   EXPECT_EQ(CONSOLE.Take(), "  aBc  \n");
   BraidBasics::BSPECIALPRINTLN(BraidBasics::BONE(), 1, 1);
@@ -158,7 +154,7 @@ TEST_F(Tex, SpecialPrintBreaksEverySeventyLettersWithoutLineEnd) {
   korveltest::ConsoleCapture CONSOLE;
   std::string W;
   for (int K = 0; K < 140; ++K) W.push_back("aBc"[K % 3]);
-  BraidBasics::BSPECIALPRINTLN(Def(W), 71, 72);
+  BraidBasics::BSPECIALPRINTLN(DEF(W), 71, 72);
   EXPECT_EQ(Take(), " \\ni $\\tt " + W.substr(0, 70) + kTtBreak + "\\underline{ " + W.substr(70, 2) +
                         "} " + W.substr(72) + kTtBreak + "$\n\n\n");
   EXPECT_EQ(CONSOLE.Take(), W.substr(0, 70) + "  " + W.substr(70, 2) + "  " + W.substr(72) + "\n");
@@ -169,15 +165,15 @@ TEST_F(Tex, AClosedTargetTakesNothingAndDoesNotCrash) {
   BraidBasics::TEX = nullptr;
   for (char STYLE : {'A', '1', 's'}) {
     BraidBasics::BPRINTSTYLE = STYLE;
-    BraidBasics::BPRINT(Def("aB"));
-    BraidBasics::BPRINTLN(Def("aB"));
+    BraidBasics::BPRINT(DEF("aB"));
+    BraidBasics::BPRINTLN(DEF("aB"));
   }
-  BraidBasics::BSPECIALPRINTLN(Def("abc"), 2, 2);
+  BraidBasics::BSPECIALPRINTLN(DEF("abc"), 2, 2);
   EXPECT_EQ(CONSOLE.Take(), "a  b  c\n");  // the echo still comes
   // Opening a target afterwards works as before.
   BraidBasics::TEX = &tex_;
   EXPECT_EQ(Take(), "");
-  EXPECT_EQ(Print('A', Def("ab")), " \\ni $\\tt ab$\n");
+  EXPECT_EQ(Print('A', DEF("ab")), " \\ni $\\tt ab$\n");
   EXPECT_EQ(CONSOLE.Take(), "");  // BPRINT writes nothing on the console
 }
 

@@ -6,17 +6,13 @@
 #include <string>
 
 #include "braidbasics/braid.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID DEF(const std::string& W) {
-  BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
+using korveltest::DEF;
 
 const std::string kEnter =
     "Enter a braid word, using \"a\" for \"sigma_1\" and \"A\" for \"sigma_1^{-1}\" etc.\n    > ";
