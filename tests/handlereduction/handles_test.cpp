@@ -12,16 +12,12 @@
 #include "braidbasics/braid.h"
 #include "braidbasics/words.h"
 #include "handlereduction/handles.h"
+#include "tests/support/braid_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
-
-BRAID MAKE(const std::string& LETTERS) {
-  BRAID B;
-  BraidBasics::BDEF(B, LETTERS);
-  return B;
-}
+using korveltest::DEF;
 
 std::int32_t INDEXOF(std::int32_t X) { return X > 0 ? X : -X; }
 
@@ -54,15 +50,15 @@ void EXPECTFOUND(const FOUND& F, std::int32_t P, std::int32_t Q, std::int32_t I)
 }
 
 TEST(FindHandle, NamedWords) {
-  EXPECTFOUND(FIND(MAKE("aA")), 1, 2, 1);
-  EXPECTFOUND(FIND(MAKE("abA")), 1, 3, 1);
-  EXPECTFOUND(FIND(MAKE("abcBA")), 2, 4, 2);  // the inner handle closes first
-  EXPECTFOUND(FIND(MAKE("bBaA")), 1, 2, 2);
-  EXPECTFOUND(FIND(MAKE("aabA")), 2, 4, 1);   // the nearest opening letter
-  EXPECTFOUND(FIND(MAKE("bcaCB")), 0, 6, 2);  // a lower letter cancels pending ones
-  EXPECTFOUND(FIND(MAKE("aab")), 0, 4, 2);    // no handle: I is the last index
-  EXPECTFOUND(FIND(MAKE("ba")), 0, 3, 1);
-  EXPECTFOUND(FIND(MAKE("abc")), 0, 4, 3);
+  EXPECTFOUND(FIND(DEF("aA")), 1, 2, 1);
+  EXPECTFOUND(FIND(DEF("abA")), 1, 3, 1);
+  EXPECTFOUND(FIND(DEF("abcBA")), 2, 4, 2);  // the inner handle closes first
+  EXPECTFOUND(FIND(DEF("bBaA")), 1, 2, 2);
+  EXPECTFOUND(FIND(DEF("aabA")), 2, 4, 1);   // the nearest opening letter
+  EXPECTFOUND(FIND(DEF("bcaCB")), 0, 6, 2);  // a lower letter cancels pending ones
+  EXPECTFOUND(FIND(DEF("aab")), 0, 4, 2);    // no handle: I is the last index
+  EXPECTFOUND(FIND(DEF("ba")), 0, 3, 1);
+  EXPECTFOUND(FIND(DEF("abc")), 0, 4, 3);
   EXPECTFOUND(FIND(BraidBasics::BONE()), 0, 1, -7);  // I not written
 }
 
@@ -104,20 +100,20 @@ TEST(FindHandle, AgreesWithTheDefinitionOnRandomWords) {
 }
 
 TEST(LocalAndNestedHandles, NamedWords) {
-  EXPECTFOUND(LOCAL(MAKE("bBaA"), 1, 4), 3, 4, 1);
-  EXPECTFOUND(LOCAL(MAKE("aaA"), 1, 3), 2, 3, 1);    // P follows the latest a
-  EXPECTFOUND(LOCAL(MAKE("AaA"), 1, 3), 1, 2, 1);    // once closed, later A ignored
-  EXPECTFOUND(LOCAL(MAKE("baB"), 1, 3), 2, 0, 1);    // a lower letter restarts
-  EXPECTFOUND(LOCAL(MAKE("abcBA"), 2, 4), 2, 4, 2);  // a stretch inside the word
-  EXPECTFOUND(LOCAL(MAKE("abA"), 3, 2), 0, 0, 3);    // empty range: I = W
+  EXPECTFOUND(LOCAL(DEF("bBaA"), 1, 4), 3, 4, 1);
+  EXPECTFOUND(LOCAL(DEF("aaA"), 1, 3), 2, 3, 1);    // P follows the latest a
+  EXPECTFOUND(LOCAL(DEF("AaA"), 1, 3), 1, 2, 1);    // once closed, later A ignored
+  EXPECTFOUND(LOCAL(DEF("baB"), 1, 3), 2, 0, 1);    // a lower letter restarts
+  EXPECTFOUND(LOCAL(DEF("abcBA"), 2, 4), 2, 4, 2);  // a stretch inside the word
+  EXPECTFOUND(LOCAL(DEF("abA"), 3, 2), 0, 0, 3);    // empty range: I = W
 
-  EXPECTFOUND(NESTED(MAKE("bBaA")), 3, 4, 1);    // least index, not first to close
-  EXPECTFOUND(NESTED(MAKE("abcCBA")), 3, 4, 3);  // refined from index 1 to 2 to 3
-  EXPECTFOUND(NESTED(MAKE("acCA")), 1, 4, 1);    // index 3 inside is not the next
-  EXPECTFOUND(NESTED(MAKE("BcCb")), 2, 3, 3);
+  EXPECTFOUND(NESTED(DEF("bBaA")), 3, 4, 1);    // least index, not first to close
+  EXPECTFOUND(NESTED(DEF("abcCBA")), 3, 4, 3);  // refined from index 1 to 2 to 3
+  EXPECTFOUND(NESTED(DEF("acCA")), 1, 4, 1);    // index 3 inside is not the next
+  EXPECTFOUND(NESTED(DEF("BcCb")), 2, 3, 3);
   for (const char* W : {"bBa", "aab", "", "BcCB"}) {
     SCOPED_TRACE(W);
-    const FOUND F = NESTED(MAKE(W));
+    const FOUND F = NESTED(DEF(W));
     EXPECT_EQ(F.P, 0);
     EXPECT_EQ(F.Q, 0);
   }
@@ -145,7 +141,7 @@ TEST(ReduceHandle, NamedHandles) {
   };
   for (const CASE& C : CASES) {
     SCOPED_TRACE(C.WORD);
-    BRAID B = MAKE(C.WORD);
+    BRAID B = DEF(C.WORD);
     const FOUND F = FIND(B);
     const std::int32_t WIDTH = B.W;
     ASSERT_NE(F.P, 0);
@@ -158,7 +154,7 @@ TEST(ReduceHandle, NamedHandles) {
 // LENGTH - 5 letters d, then the handle abcbA, whose reduct BabcBab is two
 // letters longer.
 BRAID ENDINGWITHGROWINGHANDLE(std::int32_t LENGTH) {
-  return MAKE(std::string(static_cast<std::size_t>(LENGTH - 5), 'd') + "abcbA");
+  return DEF(std::string(static_cast<std::size_t>(LENGTH - 5), 'd') + "abcbA");
 }
 
 TEST(ReduceHandle, TheBoundIsCheckedBeforeAnyWrite) {
@@ -176,7 +172,7 @@ TEST(ReduceHandle, TheBoundIsCheckedBeforeAnyWrite) {
   EXPECT_EQ(BraidBasics::BWORD(B).substr(BraidBasics::BMAXLENGTH - 7), "BabcBab");
 
   // Reducts that do not grow are written in a full record.
-  B = MAKE(std::string(BraidBasics::BMAXLENGTH - 3, 'd') + "abA");
+  B = DEF(std::string(BraidBasics::BMAXLENGTH - 3, 'd') + "abA");
   F = FIND(B);
   handlereduction::REDUCEHANDLE(B, F.P, F.Q, F.I);
   EXPECT_EQ(BraidBasics::BWORD(B).substr(BraidBasics::BMAXLENGTH - 4), "dBab");

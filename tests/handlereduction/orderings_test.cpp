@@ -16,6 +16,8 @@
 #include "braidbasics/words.h"
 #include "handlereduction/orderings.h"
 #include "handlereduction/reduction.h"
+#include "tests/support/braid_words.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
@@ -23,21 +25,8 @@ using BraidBasics::BRAID;
 using handlereduction::BORDEROPTION;
 using handlereduction::BSIGN;
 using handlereduction::BVISIBLESIGN;
-
-BRAID MAKE(const std::string& LETTERS) {
-  BRAID B;
-  BraidBasics::BDEF(B, LETTERS);
-  return B;
-}
-
-BRAID RANDOMBRAID(std::mt19937& GEN, int STRANDS, int LENGTH) {
-  std::string W;
-  for (int K = 0; K < LENGTH; ++K) {
-    const auto X = static_cast<char>(GEN() % (STRANDS - 1));
-    W.push_back(static_cast<char>(GEN() % 2 == 0 ? 'a' + X : 'A' + X));
-  }
-  return MAKE(W);
-}
+using korveltest::DEF;
+using korveltest::RANDOMSTRANDWORD;
 
 // Every test starts under R and leaves the option as it found it.
 class Orderings : public ::testing::Test {
@@ -62,13 +51,13 @@ TEST_F(Orderings, NamesAndOccurrences) {
     BORDEROPTION = OTHER;
     EXPECT_EQ(handlereduction::BORDERNAME(), "");
   }
-  EXPECT_EQ(handlereduction::BOCCURRENCES(MAKE("aBa")), "+-");
-  EXPECT_EQ(handlereduction::BOCCURRENCES(MAKE("aA")), "?");
-  EXPECT_EQ(handlereduction::BOCCURRENCES(MAKE("")), "");
+  EXPECT_EQ(handlereduction::BOCCURRENCES(DEF("aBa")), "+-");
+  EXPECT_EQ(handlereduction::BOCCURRENCES(DEF("aA")), "?");
+  EXPECT_EQ(handlereduction::BOCCURRENCES(DEF("")), "");
   EXPECT_EQ(handlereduction::BOCCURRENCES(BraidBasics::BUNDEFINED()), "");
-  EXPECT_EQ(handlereduction::BOCCURRENCES(MAKE("abA")), "?+");
-  EXPECT_EQ(handlereduction::BOCCURRENCES(MAKE("ad")), "+00+");
-  BRAID WIDE = MAKE("A");
+  EXPECT_EQ(handlereduction::BOCCURRENCES(DEF("abA")), "?+");
+  EXPECT_EQ(handlereduction::BOCCURRENCES(DEF("ad")), "+00+");
+  BRAID WIDE = DEF("A");
   WIDE.W = 50;
   EXPECT_EQ(handlereduction::BOCCURRENCES(WIDE), "-" + std::string(48, '0'));
 }
@@ -85,7 +74,7 @@ TEST_F(Orderings, VisibleSignOfNamedWords) {
   };
   for (const CASE& C : CASES) {
     SCOPED_TRACE(C.WORD);
-    const BRAID B = MAKE(C.WORD);
+    const BRAID B = DEF(C.WORD);
     for (auto [OPTION, SIGN] : {std::pair{'R', C.R}, {'F', C.F}, {'U', C.U}, {'f', C.R}}) {
       BORDEROPTION = OPTION;
       EXPECT_EQ(BVISIBLESIGN(B), SIGN) << "option " << OPTION;
@@ -94,21 +83,21 @@ TEST_F(Orderings, VisibleSignOfNamedWords) {
 }
 
 TEST_F(Orderings, SignAndReductionOfNamedWords) {
-  const BRAID B = MAKE("abA");
+  const BRAID B = DEF("abA");
   for (char OPTION : {'R', 'U', 'F', 'f'}) {
     BORDEROPTION = OPTION;
     EXPECT_EQ(BSIGN(B), '+') << OPTION;
-    EXPECT_EQ(BSIGN(MAKE("aA")), '1');
+    EXPECT_EQ(BSIGN(DEF("aA")), '1');
   }
   EXPECT_EQ(BraidBasics::BWORD(B), "abA");  // BSIGN works on a copy
 
   BORDEROPTION = 'R';
-  BRAID C = MAKE("abA");
+  BRAID C = DEF("abA");
   handlereduction::BREDUCE(C);
   EXPECT_EQ(BraidBasics::BWORD(C), "Bab");
   // Flipped, bAB is the handle aBA, reduced to BAb, which flips back to ABa.
   BORDEROPTION = 'F';
-  C = MAKE("bAB");
+  C = DEF("bAB");
   handlereduction::BREDUCE(C);
   EXPECT_EQ(BraidBasics::BWORD(C), "ABa");
   // Under U the generators alternate in sign.
@@ -138,8 +127,8 @@ TEST_F(Orderings, SeededRandomWordsUnderEveryOption) {
     int PRODUCTS = 0;
     for (int ROUND = 0; ROUND < 500; ++ROUND) {
       const int STRANDS = 2 + ROUND % 8;
-      const BRAID X = RANDOMBRAID(GEN, STRANDS, ROUND % 60);
-      const BRAID Y = RANDOMBRAID(GEN, STRANDS, 1 + ROUND % 23);
+      const BRAID X = DEF(RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 60));
+      const BRAID Y = DEF(RANDOMSTRANDWORD(GEN, STRANDS, 1 + ROUND % 23));
       SCOPED_TRACE(std::string("option ") + OPTION + ", seed " + std::to_string(SEED) + ", words " +
                    BraidBasics::BWORD(X) + " and " + BraidBasics::BWORD(Y));
       BORDEROPTION = OPTION;

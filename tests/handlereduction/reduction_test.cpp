@@ -19,30 +19,18 @@
 #include "braidbasics/words.h"
 #include "handlereduction/handles.h"
 #include "handlereduction/reduction.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
 using BraidBasics::BRAID;
 using handlereduction::BEQUIV;
 using handlereduction::BNBREDSTEPS;
-
-BRAID MAKE(const std::string& LETTERS) {
-  BRAID B;
-  BraidBasics::BDEF(B, LETTERS);
-  return B;
-}
-
-std::string WORD(const BRAID& B) { return BraidBasics::BWORD(B); }
-
-std::string RANDOMWORD(std::mt19937& GEN, int STRANDS, int LENGTH) {
-  std::string W;
-  for (int K = 0; K < LENGTH; ++K) {
-    const auto X = static_cast<char>(GEN() % (STRANDS - 1));
-    W.push_back(static_cast<char>(GEN() % 2 == 0 ? 'a' + X : 'A' + X));
-  }
-  return W;
-}
+using korveltest::DEF;
+using korveltest::RANDOMSTRANDWORD;
+using korveltest::WORD;
 
 // The unreduced Burau matrix of B on N strands at the point T, modulo the
 // prime 2^31 - 1: sigma_i multiplies on the right by the block
@@ -139,14 +127,14 @@ TEST(FullReduction, NamedWords) {
   };
   for (const CASE& C : CASES) {
     SCOPED_TRACE(C.WORD);
-    BRAID B = MAKE(C.WORD);
+    BRAID B = DEF(C.WORD);
     handlereduction::BREDUCED = false;
     (C.FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B);
     EXPECT_EQ(WORD(B), C.REDUCED);
     EXPECT_EQ(BNBREDSTEPS, C.PASSES);
     EXPECT_TRUE(handlereduction::BREDUCED);
   }
-  BRAID B = MAKE("dD");
+  BRAID B = DEF("dD");
   handlereduction::BFULLHFREDUCE(B);
   EXPECT_EQ(B.W, 5);  // the width is kept
 }
@@ -155,16 +143,16 @@ TEST(FullReduction, SeededRandomWords) {
   const unsigned SEED = 424242;
   std::mt19937 GEN(SEED);
   for (int ROUND = 0; ROUND < 3000; ++ROUND) {
-    std::string W = RANDOMWORD(GEN, 2 + ROUND % 12, ROUND % 150);
+    std::string W = RANDOMSTRANDWORD(GEN, 2 + ROUND % 12, ROUND % 150);
     if (ROUND % 3 == 0) {
       // u v inverse(u) v u: free reduction cascades across the reducts.
-      const std::string U = RANDOMWORD(GEN, 3 + ROUND % 4, 1 + ROUND % 12);
-      const std::string V = RANDOMWORD(GEN, 3 + ROUND % 4, ROUND % 7);
-      W = U + V + WORD(BraidBasics::BINVERSED(MAKE(U))) + V + U;
+      const std::string U = RANDOMSTRANDWORD(GEN, 3 + ROUND % 4, 1 + ROUND % 12);
+      const std::string V = RANDOMSTRANDWORD(GEN, 3 + ROUND % 4, ROUND % 7);
+      W = U + V + WORD(BraidBasics::BINVERSED(DEF(U))) + V + U;
     }
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", round " + std::to_string(ROUND) + ", word " +
                  W);
-    const BRAID INPUT = MAKE(W);
+    const BRAID INPUT = DEF(W);
     for (bool FREE : {true, false}) {
       BRAID B = INPUT;
       BRAID PLAIN = INPUT;
@@ -221,10 +209,10 @@ TEST(FullReduction, DeeplyNestedHandlesGiveThePlainLoopsWordsAndPasses) {
     if (W.size() > 255) {
       continue;
     }
-    W = RANDOMWORD(GEN, STRANDS, ROUND % 5) + W + RANDOMWORD(GEN, STRANDS, ROUND % 3);
+    W = RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 5) + W + RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 3);
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", round " + std::to_string(ROUND) + ", word " +
                  W);
-    const BRAID INPUT = MAKE(W);
+    const BRAID INPUT = DEF(W);
     for (bool FREE : {true, false}) {
       BRAID B = INPUT;
       BRAID PLAIN = INPUT;
@@ -256,12 +244,12 @@ std::string GROWINGWORD(int K) {
 }
 
 TEST(FullReduction, GrowthPastTheBoundIsRefused) {
-  BRAID B = MAKE(GROWINGWORD(100));
+  BRAID B = DEF(GROWINGWORD(100));
   EXPECT_THROW(handlereduction::BFULLHFREDUCE(B), BraidBasics::BOUNDEXCEEDED);
   EXPECT_LE(B.L, BraidBasics::BMAXLENGTH);
-  B = MAKE(GROWINGWORD(100));
+  B = DEF(GROWINGWORD(100));
   EXPECT_THROW(handlereduction::BFULLHREDUCE(B), BraidBasics::BOUNDEXCEEDED);
-  B = MAKE(GROWINGWORD(90));
+  B = DEF(GROWINGWORD(90));
   handlereduction::BFULLHFREDUCE(B);
   EXPECT_EQ(B.L, 1980);
 }
@@ -270,18 +258,18 @@ TEST(QuickReduction, SeededRandomWordsForEveryThreshold) {
   const unsigned SEED = 2718;
   std::mt19937 GEN(SEED);
   for (int ROUND = 0; ROUND < 600; ++ROUND) {
-    const std::string W = RANDOMWORD(GEN, 2 + ROUND % 8, 1 + ROUND % 90);
+    const std::string W = RANDOMSTRANDWORD(GEN, 2 + ROUND % 8, 1 + ROUND % 90);
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", word " + W);
-    BRAID ONE = MAKE(W);
+    BRAID ONE = DEF(W);
     handlereduction::BQUICKFULLHFREDUCE(ONE, 1);
     const std::int32_t PASSES = BNBREDSTEPS;
     ASSERT_FALSE(HASHANDLE(ONE));
-    ASSERT_TRUE(SAMEBURAU(ONE, MAKE(W)));
+    ASSERT_TRUE(SAMEBURAU(ONE, DEF(W)));
     for (std::int32_t THRESHOLD : {0, -100, 5, 1000}) {
-      BRAID B = MAKE(W);
+      BRAID B = DEF(W);
       handlereduction::BQUICKFULLHFREDUCE(B, THRESHOLD);
       ASSERT_FALSE(HASHANDLE(B));
-      ASSERT_TRUE(SAMEBURAU(B, MAKE(W)));
+      ASSERT_TRUE(SAMEBURAU(B, DEF(W)));
       if (THRESHOLD < 1) {  // works as 1
         ASSERT_TRUE(BraidBasics::BEQUAL(B, ONE));
         ASSERT_EQ(BNBREDSTEPS, PASSES);
@@ -293,12 +281,12 @@ TEST(QuickReduction, SeededRandomWordsForEveryThreshold) {
 TEST(QuickReduction, NamedWords) {
   // abAB is cut into ab and AB, each handle-free (one pass each); their
   // product takes the two passes of a full reduction.
-  BRAID B = MAKE("abAB");
+  BRAID B = DEF("abAB");
   handlereduction::BQUICKFULLHFREDUCE(B, 2);
   EXPECT_EQ(WORD(B), "Ba");
   EXPECT_EQ(BNBREDSTEPS, 4);
 
-  B = MAKE("abcCBA");  // emptied by free reduction: no pass, BREDUCED untouched
+  B = DEF("abcCBA");  // emptied by free reduction: no pass, BREDUCED untouched
   handlereduction::BREDUCED = false;
   handlereduction::BQUICKFULLHFREDUCE(B, 1);
   EXPECT_EQ(B.L, 0);
@@ -307,14 +295,14 @@ TEST(QuickReduction, NamedWords) {
 }
 
 TEST(Equivalence, NamedPairs) {
-  EXPECT_TRUE(BEQUIV(MAKE("a"), MAKE("a")));
-  EXPECT_FALSE(BEQUIV(MAKE("ab"), MAKE("ba")));
-  EXPECT_TRUE(BEQUIV(MAKE("aba"), MAKE("bab")));
-  EXPECT_TRUE(BEQUIV(MAKE(""), MAKE("aA")));
-  EXPECT_TRUE(BEQUIV(MAKE("abacba"), MAKE("cbcabc")));  // Delta_4 two ways
-  EXPECT_FALSE(BEQUIV(MAKE("abacba"), MAKE("cbacba")));
-  const BRAID B = MAKE("abA");
-  EXPECT_TRUE(BEQUIV(B, MAKE("Bab")));
+  EXPECT_TRUE(BEQUIV(DEF("a"), DEF("a")));
+  EXPECT_FALSE(BEQUIV(DEF("ab"), DEF("ba")));
+  EXPECT_TRUE(BEQUIV(DEF("aba"), DEF("bab")));
+  EXPECT_TRUE(BEQUIV(DEF(""), DEF("aA")));
+  EXPECT_TRUE(BEQUIV(DEF("abacba"), DEF("cbcabc")));  // Delta_4 two ways
+  EXPECT_FALSE(BEQUIV(DEF("abacba"), DEF("cbacba")));
+  const BRAID B = DEF("abA");
+  EXPECT_TRUE(BEQUIV(B, DEF("Bab")));
   EXPECT_EQ(WORD(B), "abA");  // arguments are copies
 }
 
@@ -323,28 +311,28 @@ TEST(Equivalence, SeededRelationsAndExponentSums) {
   std::mt19937 GEN(SEED);
   for (int ROUND = 0; ROUND < 1000; ++ROUND) {
     const int STRANDS = 3 + ROUND % 10;
-    const std::string U = RANDOMWORD(GEN, STRANDS, ROUND % 25);
-    const std::string V = RANDOMWORD(GEN, STRANDS, ROUND % 17);
+    const std::string U = RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 25);
+    const std::string V = RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 17);
     const auto X = static_cast<char>('a' + GEN() % (STRANDS - 2));
     const auto Y = static_cast<char>(X + 1);
     const auto Z = static_cast<char>(X + 2 + GEN() % 24);  // far from X when it exists
     const auto XI = static_cast<char>(X - 32);
     const auto YI = static_cast<char>(Y - 32);
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", " + U + " / " + V + ", letter " + X);
-    ASSERT_TRUE(BEQUIV(MAKE(U + X + Y + X + V), MAKE(U + Y + X + Y + V)));
-    ASSERT_TRUE(BEQUIV(MAKE(U + XI + YI + XI + V), MAKE(U + YI + XI + YI + V)));
-    ASSERT_FALSE(BEQUIV(MAKE(U + X + Y + V), MAKE(U + Y + X + V)));
+    ASSERT_TRUE(BEQUIV(DEF(U + X + Y + X + V), DEF(U + Y + X + Y + V)));
+    ASSERT_TRUE(BEQUIV(DEF(U + XI + YI + XI + V), DEF(U + YI + XI + YI + V)));
+    ASSERT_FALSE(BEQUIV(DEF(U + X + Y + V), DEF(U + Y + X + V)));
     if (Z <= 'z') {
-      ASSERT_TRUE(BEQUIV(MAKE(U + XI + Z + V), MAKE(U + Z + XI + V)));
+      ASSERT_TRUE(BEQUIV(DEF(U + XI + Z + V), DEF(U + Z + XI + V)));
     }
     int SUM = 0;
-    for (char C : U + WORD(BraidBasics::BINVERSED(MAKE(V)))) {
+    for (char C : U + WORD(BraidBasics::BINVERSED(DEF(V)))) {
       SUM += C >= 'a' ? 1 : -1;
     }
-    const bool EQUIVALENT = BEQUIV(MAKE(U), MAKE(V));
+    const bool EQUIVALENT = BEQUIV(DEF(U), DEF(V));
     if (EQUIVALENT) {
       ASSERT_EQ(SUM, 0);
-      ASSERT_TRUE(SAMEBURAU(MAKE(U), MAKE(V)));
+      ASSERT_TRUE(SAMEBURAU(DEF(U), DEF(V)));
     }
   }
 }
@@ -364,7 +352,7 @@ TEST(StepByStep, NamedDisplays) {
   for (const CASE& C : CASES) {
     SCOPED_TRACE(C.WORD);
     korveltest::ConsoleCapture CAPTURE;
-    BRAID B = MAKE(C.WORD);
+    BRAID B = DEF(C.WORD);
     handlereduction::BSTEPBYSTEPHREDUCE(B);
     EXPECT_EQ(CAPTURE.Output(), C.DISPLAY);
   }
@@ -373,7 +361,7 @@ TEST(StepByStep, NamedDisplays) {
 TEST(StepByStep, PassNumbersAreRightAlignedInFourColumns) {
   // a^1000 A^1000: one empty handle per pass, lines numbered 0..1000.
   korveltest::ConsoleCapture CAPTURE;
-  BRAID B = MAKE(std::string(1000, 'a') + std::string(1000, 'A'));
+  BRAID B = DEF(std::string(1000, 'a') + std::string(1000, 'A'));
   handlereduction::BSTEPBYSTEPHREDUCE(B);
   EXPECT_EQ(BNBREDSTEPS, 1001);
   const std::string TEXT = CAPTURE.Output();
