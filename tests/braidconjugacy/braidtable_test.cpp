@@ -19,14 +19,15 @@
 #include "braidbasics/codes3.h"
 #include "braidbasics/enumeration.h"
 #include "tests/braidconjugacy/study_support.h"
+#include "tests/support/braid_words.h"
 
 namespace {
 
 using BraidConjugacy::BRAIDLIST;
 using BraidConjugacy::ENTRY;
 using studytest::BUILDALL;
-using studytest::DEF;
 using studytest::TABLEWORDS;
+using korveltest::DEF;
 
 std::string BUILDTABLE(std::int32_t BOUND, char OPTION = 'R', bool RESETCODE = true) {
   handlereduction::BORDEROPTION = OPTION;

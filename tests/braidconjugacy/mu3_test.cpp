@@ -16,6 +16,7 @@
 #include "braidbasics/operations.h"
 #include "handlereduction/reduction.h"
 #include "tests/braidconjugacy/study_support.h"
+#include "tests/support/braid_words.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ using BraidConjugacy::MU3CONJ;
 using BraidConjugacy::MU3SSS;
 using BraidConjugacy::MU3SSSCONJ;
 using studytest::BUILDALL;
-using studytest::DEF;
+using korveltest::DEF;
 
 std::vector<std::int32_t> FIRST(const std::int32_t* TABLE, std::int32_t COUNT) {
   return std::vector<std::int32_t>(TABLE + 1, TABLE + 1 + COUNT);

@@ -1,25 +1,18 @@
-// Helpers of the three-strand study tests: braids from letter strings, every
-// positive word in a and b up to a length, and a whole build of the tables
-// under one ordering option with the console captured.
+// Helpers of the three-strand study tests: every positive word in a and b up
+// to a length, and a whole build of the tables under one ordering option with
+// the console captured.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "braidbasics/braid.h"
 #include "braidbasics/tablebounds.h"
 #include "braidconjugacy/braidconjugacy.h"
 #include "handlereduction/orderings.h"
 #include "tests/support/console_capture.h"
 
 namespace studytest {
-
-inline BraidBasics::BRAID DEF(const std::string& W) {
-  BraidBasics::BRAID B;
-  BraidBasics::BDEF(B, W);
-  return B;
-}
 
 // Every word over a and b of at most N letters, shortest first.
 inline std::vector<std::string> ALLWORDS(std::int32_t N) {

@@ -18,6 +18,7 @@
 #include "braidbasics/operations.h"
 #include "handlereduction/reduction.h"
 #include "tests/braidconjugacy/study_support.h"
+#include "tests/support/braid_words.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ using BraidConjugacy::ENTRY;
 using BraidConjugacy::MU3SSS;
 using BraidConjugacy::SSSLIST;
 using studytest::BUILDALL;
-using studytest::DEF;
+using korveltest::DEF;
 
 TEST(SuperSummit, Flip) {
   EXPECT_EQ(BraidConjugacy::FLIP("aab", 1, 3), "bba");

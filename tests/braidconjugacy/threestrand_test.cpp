@@ -19,11 +19,12 @@
 #include "braidbasics/leftnormalform.h"
 #include "braidconjugacy/supersummit.h"
 #include "tests/braidconjugacy/study_support.h"
+#include "tests/support/braid_words.h"
 
 namespace {
 
 using BraidConjugacy::POS3;
-using studytest::DEF;
+using korveltest::DEF;
 
 POS3 FORM(const std::string& W) {
   POS3 X;
