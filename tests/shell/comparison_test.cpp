@@ -17,12 +17,14 @@
 #include "handlereduction/reduction.h"
 #include "shell/menu.h"
 #include "shell/procedures.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
 
 namespace {
 
 using BraidBasics::BRAID;
 using handlereduction::BORDEROPTION;
+using korveltest::DEF;
 
 const std::string RULE = std::string(80, '=') + "\n";
 const std::string HEADING =
@@ -32,12 +34,6 @@ const std::string HEADING =
 const std::string ENTER =
     "Enter a braid word, using \"a\" for \"sigma_1\" and \"A\" for \"sigma_1^{-1}\" etc.\n"
     "    > ";
-
-BRAID MAKE(const std::string& LETTERS) {
-  BRAID B;
-  BraidBasics::BDEF(B, LETTERS);
-  return B;
-}
 
 std::string COMPARED(const std::string& B1, const std::string& B2) {
   korveltest::ConsoleCapture CAPTURE(B1 + "\n" + B2 + "\n");
@@ -63,7 +59,7 @@ BRAID PRINTEDQUOTIENT(const std::string& TEXT, const std::string& MARKER) {
   const std::size_t FROM = TEXT.find(MARKER) + MARKER.size();
   const std::size_t TO = TEXT.find(",\n", FROM);
   const std::string PRINTED = TEXT.substr(FROM, TO - FROM);
-  return PRINTED == "1" ? BraidBasics::BONE() : MAKE(PRINTED);
+  return PRINTED == "1" ? BraidBasics::BONE() : DEF(PRINTED);
 }
 
 TEST_F(Comparison, EveryAnswerIsMathematicallyRight) {
@@ -88,10 +84,10 @@ TEST_F(Comparison, EveryAnswerIsMathematicallyRight) {
       const std::string TEXT = COMPARED(W1, W2);
       ASSERT_EQ(TEXT.rfind(RULE + HEADING, 0), 0U);
       ASSERT_EQ(TEXT.substr(TEXT.size() - RULE.size()), RULE);
-      BRAID QUOTIENT = BraidBasics::BINVERSED(MAKE(W1));
-      BraidBasics::BCONCAT(QUOTIENT, MAKE(W2));
+      BRAID QUOTIENT = BraidBasics::BINVERSED(DEF(W1));
+      BraidBasics::BCONCAT(QUOTIENT, DEF(W2));
       if (TEXT.find("We have B1 = B2.") != std::string::npos) {
-        ASSERT_TRUE(handlereduction::BEQUIV(MAKE(W1), MAKE(W2)));
+        ASSERT_TRUE(handlereduction::BEQUIV(DEF(W1), DEF(W2)));
         continue;
       }
       const bool LESS = TEXT.find("We have B1 < B2") != std::string::npos;

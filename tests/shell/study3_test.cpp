@@ -15,6 +15,7 @@
 #include "braidconjugacy/braidconjugacy.h"
 #include "handlereduction/orderings.h"
 #include "shell/procedures.h"
+#include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
 
 namespace {
@@ -144,26 +145,17 @@ TEST(Study3, KeyIWithGeneralFactorsAnswersAsTheLinearScan) {
     SCOPED_TRACE(std::string(C.U) + "/" + C.V);
     std::string EXPECTED;
     const BraidConjugacy::BRAIDTABLEINDEX& IDX = BraidConjugacy::TABLEINDEX();
-    auto FIELD = [&EXPECTED, &IDX](std::int32_t P) {
-      EXPECTED += IDX.CODE[P] + BLANKS(9 - IDX.CODE[P].size());
+    auto FIELD = [&IDX](std::int32_t P) { return IDX.CODE[P] + BLANKS(9 - IDX.CODE[P].size()); };
+    // One side of a line: the entry of rank P, the arrow, its mu3 and the conjugator.
+    auto SIDE = [&FIELD](std::int32_t P, const char* ARROW) {
+      return FIELD(P) + ARROW + FIELD(BraidConjugacy::MU3[P]) + " by " +
+             FIELD(BraidConjugacy::MU3CONJ[P]);
     };
     for (std::int32_t R = 1; R <= BraidConjugacy::BRAIDLIST.L; ++R) {
-      BraidBasics::BRAID B;
-      BraidBasics::BDEF(B, std::string(C.U) + std::string(BraidConjugacy::ENTRY(BraidConjugacy::BRAIDLIST, R)) + C.V);
-      const std::int32_t P = BraidConjugacy::RANKBYSCAN(B);
+      const std::int32_t P = BraidConjugacy::RANKBYSCAN(korveltest::DEF(
+          std::string(C.U) + std::string(BraidConjugacy::ENTRY(BraidConjugacy::BRAIDLIST, R)) + C.V));
       if (P > 0) {
-        FIELD(R);
-        EXPECTED += " -> ";
-        FIELD(BraidConjugacy::MU3[R]);
-        EXPECTED += " by ";
-        FIELD(BraidConjugacy::MU3CONJ[R]);
-        EXPECTED += " ; ";
-        FIELD(P);
-        EXPECTED += " --> ";
-        FIELD(BraidConjugacy::MU3[P]);
-        EXPECTED += " by ";
-        FIELD(BraidConjugacy::MU3CONJ[P]);
-        EXPECTED += "\n";
+        EXPECTED += SIDE(R, " -> ") + " ; " + SIDE(P, " --> ") + "\n";
       }
     }
     const std::string OUT = RUN(shell::STUDYMU3, std::string(C.U) + "\n" + C.V + "\n");
