@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include "tests/support/random_words.h"
+
 namespace {
 
 using namespace basics;
@@ -103,11 +105,7 @@ TEST(FREEREDUCE, SeededRandomWordsMatchTheLiteralSearch) {
   std::mt19937 RNG(kSeed);
   const std::string kAlphabet = "abAB1";  // few letters: many cancellations
   for (int T = 0; T < 500; ++T) {
-    std::string W;
-    const int LENGTH = static_cast<int>(RNG() % 40);
-    for (int K = 0; K < LENGTH; ++K) {
-      W.push_back(kAlphabet[RNG() % kAlphabet.size()]);
-    }
+    const std::string W = korveltest::RANDOMSTRING(RNG, static_cast<int>(RNG() % 40), kAlphabet);
     SCOPED_TRACE("seed " + std::to_string(kSeed) + ", word " + W);
     std::string R = W;
     FREEREDUCE(R);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/support/console_capture.h"
+#include "tests/support/random_words.h"
 
 namespace {
 
@@ -176,10 +177,7 @@ TEST(ORDERLIST, SeededRandomListsMatchTheLiteralSort) {
   for (int T = 0; T < 200; ++T) {
     std::vector<std::string> V(RNG() % 12);
     for (std::string& E : V) {
-      const int LENGTH = static_cast<int>(RNG() % 4);
-      for (int K = 0; K < LENGTH; ++K) {
-        E.push_back("aAb\x80"[RNG() % 4]);
-      }
+      E = korveltest::RANDOMSTRING(RNG, static_cast<int>(RNG() % 4), "aAb\x80");
     }
     *LIST = STRING_LIST();
     LIST->L = static_cast<std::int32_t>(V.size());
