@@ -152,8 +152,8 @@ TEST(Study3, KeyIWithGeneralFactorsAnswersAsTheLinearScan) {
              FIELD(BraidConjugacy::MU3CONJ[P]);
     };
     for (std::int32_t R = 1; R <= BraidConjugacy::BRAIDLIST.L; ++R) {
-      const std::int32_t P = BraidConjugacy::RANKBYSCAN(korveltest::DEF(
-          std::string(C.U) + std::string(BraidConjugacy::ENTRY(BraidConjugacy::BRAIDLIST, R)) + C.V));
+      const std::string MIDDLE(BraidConjugacy::ENTRY(BraidConjugacy::BRAIDLIST, R));
+      const std::int32_t P = BraidConjugacy::RANKBYSCAN(korveltest::DEF(C.U + MIDDLE + C.V));
       if (P > 0) {
         EXPECTED += SIDE(R, " -> ") + " ; " + SIDE(P, " --> ") + "\n";
       }
