@@ -40,6 +40,16 @@ std::string RIGHTREVERSED(const std::string& W) {
   return WORD(B);
 }
 
+// The word reached by repeating the one-step reversing STEP on B until a step
+// finds no pattern left.
+std::string STEPPEDTOTHEEND(BRAID B, void (*STEP)(BRAID&)) {
+  BraidBasics::BREVERSED = false;
+  while (!BraidBasics::BREVERSED) {
+    STEP(B);
+  }
+  return WORD(B);
+}
+
 // True iff the word is (letters of the sign of FIRST)(letters of the other
 // sign).
 bool SHAPED(const BRAID& B, int FIRST) {
@@ -210,23 +220,13 @@ TEST(BLEFTREVERSE, SeededRandomWordsGiveEquivalentLeftFractions) {
     EXPECT_TRUE(EQUIVALENT(INPUT, LEFT));
     EXPECT_EQ(WORD(LEFT), NAIVELEFTREVERSED(W));
     // Single steps from position 1 every time reach the same word.
-    BRAID STEPPED = INPUT;
-    BraidBasics::BREVERSED = false;
-    while (!BraidBasics::BREVERSED) {
-      BraidBasics::BLEFTREVERSEONE(STEPPED);
-    }
-    EXPECT_EQ(WORD(STEPPED), WORD(LEFT));
+    EXPECT_EQ(STEPPEDTOTHEEND(INPUT, BraidBasics::BLEFTREVERSEONE), WORD(LEFT));
 
     BRAID RIGHT = INPUT;
     BraidBasics::BRIGHTREVERSE(RIGHT);
     ASSERT_TRUE(SHAPED(RIGHT, +1));
     EXPECT_TRUE(EQUIVALENT(INPUT, RIGHT));
-    STEPPED = INPUT;
-    BraidBasics::BREVERSED = false;
-    while (!BraidBasics::BREVERSED) {
-      BraidBasics::BRIGHTREVERSEONE(STEPPED);
-    }
-    EXPECT_EQ(WORD(STEPPED), WORD(RIGHT));
+    EXPECT_EQ(STEPPEDTOTHEEND(INPUT, BraidBasics::BRIGHTREVERSEONE), WORD(RIGHT));
 
     // Right then left: D^-1 N with D and N coprime on the left, D and N the
     // extractions of the input.
