@@ -209,7 +209,11 @@ TEST(FullReduction, DeeplyNestedHandlesGiveThePlainLoopsWordsAndPasses) {
     if (W.size() > 255) {
       continue;
     }
-    W = RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 5) + W + RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 3);
+    // Two statements, so that the words do not depend on the order in which
+    // a compiler evaluates the operands of one expression.
+    const std::string LEFT = RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 5);
+    const std::string RIGHT = RANDOMSTRANDWORD(GEN, STRANDS, ROUND % 3);
+    W = LEFT + W + RIGHT;
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", round " + std::to_string(ROUND) + ", word " +
                  W);
     const BRAID INPUT = DEF(W);
