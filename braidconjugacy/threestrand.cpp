@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "braidbasics/codes3.h"
+
 namespace BraidConjugacy {
 
 namespace {
@@ -120,24 +122,7 @@ std::string POS3ALTWORD(const POS3& X) {
   return std::string(REVERSED.rbegin(), REVERSED.rend());
 }
 
-std::string POS3CODE(const POS3& X) {
-  // The alternating word read from the right in runs a, b, a, ...: each
-  // run length is one digit, the first (rightmost) run of a possibly empty.
-  const std::string WORD = POS3ALTWORD(X);
-  std::string REVERSED;
-  std::int32_t END = static_cast<std::int32_t>(WORD.size());
-  char LETTER = 'a';
-  while (END > 0) {
-    std::int32_t E = 0;
-    while (END > 0 && WORD[END - 1] == LETTER) {
-      --END;
-      ++E;
-    }
-    REVERSED.push_back(static_cast<char>(E <= 9 ? 48 + E : 55 + E));
-    LETTER = LETTER == 'a' ? 'b' : 'a';
-  }
-  return std::string(REVERSED.rbegin(), REVERSED.rend());
-}
+std::string POS3CODE(const POS3& X) { return BraidBasics::CODE3(POS3ALTWORD(X)); }
 
 std::string POS3GARSIDE(const POS3& X) {
   std::string TEXT(static_cast<std::size_t>(X.K), 'D');
