@@ -130,8 +130,8 @@ void INDEXBRAIDLIST() {
     if (INDEX.THREESTRAND) {
       const POS3& X = INDEX.FORM[P];
       INDEX.BURAU[P] = BURAU2OFWORD(W);
-      INDEX.CODE[P] = POS3CODE(X);
       INDEX.ALT[P] = POS3ALTWORD(X);
+      INDEX.CODE[P] = BraidBasics::CODE3(INDEX.ALT[P]);
       INDEX.GARSIDE[P] = POS3GARSIDE(X);
       INDEX.RANKOFKEY.emplace(POS3KEY(X), P);
       BraidBasics::BRAID B;
@@ -140,8 +140,8 @@ void INDEXBRAIDLIST() {
       BURAUNBLOCK3(BURAUNOFBRAID(B, 3), BLOCK);
       INDEX.RANKSOFBLOCK[BLOCK3HASH(BLOCK)].push_back(P);
     } else {
-      INDEX.CODE[P] = BraidBasics::ALTCODE3(W);
       INDEX.ALT[P] = BraidBasics::ALTNORMAL(W);
+      INDEX.CODE[P] = BraidBasics::CODE3(INDEX.ALT[P]);
       INDEX.GARSIDE[P] = BraidBasics::GARNORMAL(W);
     }
   }
