@@ -133,6 +133,28 @@ void FORMCOLUMNS(std::string& LINE, std::int32_t W, std::int32_t V, std::int32_t
   LINE += "   ";
 }
 
+// The listing of M and S: the header, then a row per entry P: its rank, its
+// code, " -> ", the code fields that CODES writes for P, and the form columns
+// of P, TARGET[P] and BY[P].
+template <typename CODECOLUMNS>
+void LISTMU3ROWS(std::string_view WHAT, const std::int32_t (&TARGET)[BC::MAXSSSTABLE + 1],
+                 const std::int32_t (&BY)[BC::MAXSSSTABLE + 1], CODECOLUMNS CODES) {
+  std::ostream& OUT = basics::OUTPUT();
+  LISTINGHEADER(WHAT);
+  std::string ROW;
+  for (std::int32_t P = 1; P <= std::min(BC::BRAIDLIST.L, BC::MAXSSSTABLE); ++P) {
+    ROW.clear();
+    RANKLABEL(ROW, P);
+    CODEFIELD(ROW, P);
+    ROW += " -> ";
+    CODES(ROW, P);
+    ROW += "   ";
+    FORMCOLUMNS(ROW, P, TARGET[P], BY[P]);
+    ROW += '\n';
+    OUT << ROW;
+  }
+}
+
 }  // namespace
 
 void BUILDSSS3() {
@@ -168,14 +190,7 @@ void BUILDSSS3() {
 }
 
 void DISPLAYMU3() {
-  std::ostream& OUT = basics::OUTPUT();
-  LISTINGHEADER("mu3");
-  std::string ROW;
-  for (std::int32_t P = 1; P <= std::min(BC::BRAIDLIST.L, BC::MAXSSSTABLE); ++P) {
-    ROW.clear();
-    RANKLABEL(ROW, P);
-    CODEFIELD(ROW, P);
-    ROW += " -> ";
+  LISTMU3ROWS("mu3", BC::MU3, BC::MU3CONJ, [](std::string& ROW, std::int32_t P) {
     CODEFIELD(ROW, BC::MU3[P]);
     ROW += " / ";
     CODEFIELD(ROW, BC::MU3SSS[P]);
@@ -183,22 +198,11 @@ void DISPLAYMU3() {
     CODEFIELD(ROW, BC::MU3CONJ[P]);
     ROW += " / ";
     CODEFIELD(ROW, BC::MU3SSSCONJ[P]);
-    ROW += "   ";
-    FORMCOLUMNS(ROW, P, BC::MU3[P], BC::MU3CONJ[P]);
-    ROW += '\n';
-    OUT << ROW;
-  }
+  });
 }
 
 void DISPLAYMU3SSS() {
-  std::ostream& OUT = basics::OUTPUT();
-  LISTINGHEADER("mu3SSS");
-  std::string ROW;
-  for (std::int32_t P = 1; P <= std::min(BC::BRAIDLIST.L, BC::MAXSSSTABLE); ++P) {
-    ROW.clear();
-    RANKLABEL(ROW, P);
-    CODEFIELD(ROW, P);
-    ROW += " -> ";
+  LISTMU3ROWS("mu3SSS", BC::MU3SSS, BC::MU3SSSCONJ, [](std::string& ROW, std::int32_t P) {
     if (BC::MU3[P] < P) {
       CODEFIELD(ROW, BC::MU3SSS[P]);
       ROW += " by ";
@@ -209,11 +213,7 @@ void DISPLAYMU3SSS() {
       ROW += " by ";
       PADLEFT(ROW, "", BraidBasics::MAXCODELENGTHINBRAIDLIST);
     }
-    ROW += "   ";
-    FORMCOLUMNS(ROW, P, BC::MU3SSS[P], BC::MU3SSSCONJ[P]);
-    ROW += '\n';
-    OUT << ROW;
-  }
+  });
 }
 
 void STUDYMU3() {
