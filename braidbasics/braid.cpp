@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "basics/conversions.h"
+
 namespace BraidBasics {
 
 std::int32_t SUP(std::int32_t I, std::int32_t J) { return I < J ? J : I; }
@@ -12,13 +14,7 @@ std::int32_t SUP3(std::int32_t I, std::int32_t J, std::int32_t K) {
 
 std::int32_t INF(std::int32_t I, std::int32_t J) { return I < J ? I : J; }
 
-std::int32_t INT(std::string_view W) {
-  std::uint32_t RESULT = 0;
-  for (char C : W) {
-    RESULT = RESULT * 10u + static_cast<std::uint32_t>(static_cast<unsigned char>(C)) - 48u;
-  }
-  return static_cast<std::int32_t>(RESULT);
-}
+std::int32_t INT(std::string_view W) { return basics::STRTOINT(W); }
 
 void BDEF(BRAID& B, std::string_view W) {
   std::int32_t L = 0;
