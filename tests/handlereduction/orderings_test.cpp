@@ -16,6 +16,7 @@
 #include "braidbasics/words.h"
 #include "handlereduction/orderings.h"
 #include "handlereduction/reduction.h"
+#include "tests/support/ordering_fixture.h"
 #include "tests/support/braid_words.h"
 #include "tests/support/random_words.h"
 
@@ -28,18 +29,7 @@ using handlereduction::BVISIBLESIGN;
 using korveltest::DEF;
 using korveltest::RANDOMSTRANDWORD;
 
-// Every test starts under R and leaves the option as it found it.
-class Orderings : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SAVED_ = BORDEROPTION;
-    BORDEROPTION = 'R';
-  }
-  void TearDown() override { BORDEROPTION = SAVED_; }
-
- private:
-  char SAVED_ = 'R';
-};
+using Orderings = korveltest::UnderOrderingR;
 
 TEST_F(Orderings, NamesAndOccurrences) {
   EXPECT_EQ(handlereduction::BORDERNAME(), "the original R-ordering");

@@ -17,6 +17,7 @@
 #include "handlereduction/reduction.h"
 #include "shell/menu.h"
 #include "shell/procedures.h"
+#include "tests/support/ordering_fixture.h"
 #include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
 
@@ -41,17 +42,7 @@ std::string COMPARED(const std::string& B1, const std::string& B2) {
   return CAPTURE.Output();
 }
 
-class Comparison : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SAVED_ = BORDEROPTION;
-    BORDEROPTION = 'R';
-  }
-  void TearDown() override { BORDEROPTION = SAVED_; }
-
- private:
-  char SAVED_ = 'R';
-};
+using Comparison = korveltest::UnderOrderingR;
 
 // The quotient between the marker and the "," that ends it, wrapping blanks
 // and line ends dropped by BDEF.
