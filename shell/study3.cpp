@@ -118,19 +118,17 @@ void LISTINGHEADER(std::string_view WHAT) {
 
 // "alt(W) -> alt(V) by alt(U)   " then "   " then the same in Garside words.
 void FORMCOLUMNS(std::string& LINE, std::int32_t W, std::int32_t V, std::int32_t U) {
-  ALTFIELD(LINE, W);
-  LINE += " -> ";
-  ALTFIELD(LINE, V);
-  LINE += " by ";
-  ALTFIELD(LINE, U);
-  LINE += "   ";
-  LINE += "   ";
-  GARSIDEFIELD(LINE, W);
-  LINE += " -> ";
-  GARSIDEFIELD(LINE, V);
-  LINE += " by ";
-  GARSIDEFIELD(LINE, U);
-  LINE += "   ";
+  for (void (*FIELD)(std::string&, std::int32_t) : {ALTFIELD, GARSIDEFIELD}) {
+    if (FIELD == GARSIDEFIELD) {
+      LINE += "   ";
+    }
+    FIELD(LINE, W);
+    LINE += " -> ";
+    FIELD(LINE, V);
+    LINE += " by ";
+    FIELD(LINE, U);
+    LINE += "   ";
+  }
 }
 
 // The listing of M and S: the header, then a row per entry P: its rank, its
