@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds Korvel for the browser into build-web/ at the top of the repository
+# (or into the folder given as the first argument): the page index.html, its
+# script and style, the JavaScript module korvel.mjs that exports
+# createKorvel(), and the WebAssembly module it loads. The compilation tree
+# is build-wasm/ beside it, and Emscripten's cache defaults to a folder in it
+# when the system cache cannot be written.
+#
+# Needs Debian's emscripten (emcc, em++, emcmake), node-acorn for its
+# optimizer, and cmake.
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+OUT="${1:-$ROOT/build-web}"
+TREE="${KORVEL_WASM_TREE:-$(dirname "$OUT")/build-wasm}"
+JOBS="${KORVEL_JOBS:-2}"
+
+export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
+if [ -z "${EM_CACHE:-}" ]; then
+  SYSTEMCACHE="$(em-config CACHE 2>/dev/null || true)"
+  if [ -z "$SYSTEMCACHE" ] || [ ! -w "$SYSTEMCACHE" ]; then
+    export EM_CACHE="$TREE/emcache"
+  fi
+fi
+
+emcmake cmake -S "$ROOT" -B "$TREE" -DCMAKE_BUILD_TYPE=Release \
+  -DKORVEL_TESTS=OFF -DKORVEL_BENCH=OFF -DKORVEL_FUZZ=OFF -DKORVEL_SANITIZE=OFF \
+  -DKORVEL_READLINE=OFF -DKORVEL_WEB=OFF -DCMAKE_CXX_FLAGS=-fexceptions >/dev/null
+cmake --build "$TREE" --target korvelweb -j "$JOBS"
+
+mkdir -p "$OUT"
+cp "$TREE/web/korvel-core.mjs" "$TREE/web/korvel-core.wasm" "$OUT/"
+for FILE in index.html korvel.css korvel.mjs page.mjs worker.mjs transcript.mjs; do
+  if [ -f "$ROOT/web/$FILE" ]; then
+    cp "$ROOT/web/$FILE" "$OUT/"
+  fi
+done
+echo "Built the page into $OUT"
