@@ -21,14 +21,10 @@
 
 #include "basics/console.h"
 #include "braidbasics/braid.h"
+#include "braidbasics/diagram.h"
 #include "braidbasics/operations.h"
 #include "braidbasics/words.h"
 #include "shell/menu.h"
-
-#if __has_include("braidbasics/diagram.h")
-#include "braidbasics/diagram.h"
-#define KORVEL_HAS_DIAGRAM 1
-#endif
 
 namespace {
 
@@ -176,7 +172,6 @@ EMSCRIPTEN_KEEPALIVE const char* KORVELSYMMETRICWORD(const char* PRINTED) {
   }
 }
 
-#ifdef KORVEL_HAS_DIAGRAM
 // The SVG picture of the word WORD with the letters FIRST..LAST (1-based,
 // inclusive; 0 for none) marked; empty for a word of more than BMAXLENGTH
 // letters.
@@ -200,6 +195,4 @@ EMSCRIPTEN_KEEPALIVE const char* KORVELTIKZ(const char* WORD, int FIRST, int LAS
     return GIVE("");
   }
 }
-#endif
-
 }  // extern "C"
