@@ -48,6 +48,16 @@ function append(text, className) {
   consolePanel.scrollTop = consolePanel.scrollHeight;
 }
 
+// Shows the first line not yet answered after the prompt that asks for it,
+// as a terminal echoes what is typed; lines typed ahead wait for their prompt.
+function echoNext() {
+  const next = waiting[0];
+  if (opened && next && !next.echoed) {
+    next.echoed = true;
+    append(`${next.line}\n`, 'typed');
+  }
+}
+
 function setStatus(text) {
   statusLine.textContent = text;
 }
@@ -75,9 +85,9 @@ function send(line) {
   if (ended || worker === null) {
     return;
   }
-  append(`${line}\n`, 'typed');
   typed.push(line);
-  waiting.push({ line, sent: performance.now() });
+  waiting.push({ line, sent: performance.now(), echoed: false });
+  echoNext();
   if (line !== '' && typedHistory[typedHistory.length - 1] !== line) {
     typedHistory.push(line);
   }
@@ -117,6 +127,7 @@ function received(text, hasEnded) {
   } else if (waiting.length === 0) {
     setStatus('Ready.');
   }
+  echoNext();
   document.body.dataset.answers = String(session.length);
   document.body.dataset.ready = waiting.length === 0 ? 'yes' : 'no';
   lineInput.disabled = ended;
