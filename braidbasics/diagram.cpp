@@ -160,11 +160,13 @@ std::string DESCRIPTION(const DIAGRAM& D) {
   } else {
     TEXT += ", nothing marked.";
   }
+  TEXT += D.STRANDS == 1 ? std::string(" The strand stands at position 1")
+                         : " The strands stand at positions 1 to " + std::to_string(D.STRANDS) +
+                               ", numbered from the top";
   TEXT +=
-      " Strands stand at positions numbered from the top and the word is read from left to "
-      "right, one column per letter; sigma_i exchanges the positions i and i+1, the strand "
-      "coming from position i passing over the one coming from position i+1 (sigma_i^-1: "
-      "under).";
+      "; the word is read from left to right, one column per letter; sigma_i exchanges the "
+      "positions i and i+1, the strand coming from position i passing over the one coming "
+      "from position i+1 (sigma_i^-1: under).";
   return TEXT;
 }
 

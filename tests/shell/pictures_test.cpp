@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -40,9 +41,10 @@ std::string READ(const std::string& PATH) {
 // Runs korvel with ARGS, standard input from /dev/null, standard output to
 // OUTPATH (a fresh file unless given).
 ProgramRun KORVEL(const std::vector<std::string>& ARGS, const std::string& OUTPATH = "") {
-  const std::string DIR = ::testing::TempDir();
-  const std::string OUTFILE = OUTPATH.empty() ? DIR + "korvel_pictures_out" : OUTPATH;
-  const std::string ERRFILE = DIR + "korvel_pictures_err";
+  // Named by this process, as ctest runs tests side by side.
+  const std::string STEM = ::testing::TempDir() + "korvel_pictures_" + std::to_string(getpid());
+  const std::string OUTFILE = OUTPATH.empty() ? STEM + "_out" : OUTPATH;
+  const std::string ERRFILE = STEM + "_err";
   posix_spawn_file_actions_t ACTIONS;
   posix_spawn_file_actions_init(&ACTIONS);
   posix_spawn_file_actions_addopen(&ACTIONS, 0, "/dev/null", O_RDONLY, 0);
@@ -73,6 +75,10 @@ ProgramRun KORVEL(const std::vector<std::string>& ARGS, const std::string& OUTPA
     RUN.OUT = READ(OUTFILE);
   }
   RUN.ERR = READ(ERRFILE);
+  std::remove(ERRFILE.c_str());
+  if (OUTPATH.empty()) {
+    std::remove(OUTFILE.c_str());
+  }
   return RUN;
 }
 
