@@ -123,7 +123,6 @@ function received(text, hasEnded) {
   if (hasEnded) {
     ended = true;
     setStatus('The session has ended. "New session" starts another.');
-    restartButton.hidden = false;
   } else if (waiting.length === 0) {
     setStatus('Ready.');
   }
@@ -241,7 +240,8 @@ function newSession(lines) {
   lastOutput = '';
   ended = false;
   opened = false;
-  restartButton.hidden = true;
+  document.body.dataset.answers = '0';
+  document.body.dataset.ready = 'no';
   lineInput.disabled = false;
   sendButton.disabled = false;
   window.history.replaceState(null, '', lines.length > 0 ? location.hash : location.pathname);

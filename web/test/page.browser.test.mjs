@@ -103,7 +103,7 @@ async function type(page, line) {
 // The native program's output for the typed lines, less what it prints
 // after the end of its input (the line end of the menu read).
 function nativeUpToTheLastPrompt(lines) {
-  const text = native(`${lines.join('\n')}\n`).toString('latin1');
+  const text = native(lines.length > 0 ? `${lines.join('\n')}\n` : '').toString('latin1');
   return text.endsWith(' Q\n    > \n') ? text.slice(0, -1) : text;
 }
 
@@ -236,11 +236,21 @@ describe('the page', { skip: !haveNative && 'no native korvel built to compare w
     const build = timings.answers[1];
     assert.equal(build.line, '15');
     // Figures for the report, not limits.
-    console.log(`# first menu after ${Math.round(timings.firstMenu)} ms; key B with bound 15 answered in ${Math.round(build.ms)} ms`);
+    console.log(`first menu after ${Math.round(timings.firstMenu)} ms; key B with bound 15 answered in ${Math.round(build.ms)} ms`);
     assert.equal(await printed(page), nativeUpToTheLastPrompt(['B', '15']));
     await type(page, 'Q');
-    await page.waitForFunction(() => !document.getElementById('restart').hidden);
+    await page.waitForFunction(() => document.getElementById('status').textContent.includes('has ended'));
     assert.equal(await page.$eval('#line', (input) => input.disabled), true);
+    // A new session, started in the middle of another long build, begins afresh.
+    await page.click('#restart');
+    await page.waitForFunction(() => document.body.dataset.ready === 'yes' && !document.getElementById('line').disabled);
+    await type(page, 'B');
+    await type(page, '15');
+    await page.click('#restart');
+    await page.waitForFunction(() => document.body.dataset.ready === 'yes' && document.body.dataset.answers === '0');
+    await page.waitForFunction(() => document.getElementById('console').textContent.endsWith(' Q\n    > '));
+    assert.equal(await printed(page), nativeUpToTheLastPrompt([]));
+    assert.equal(new URL(page.url()).hash, '');
     await page.close();
   });
 
