@@ -242,6 +242,8 @@ function newSession(lines) {
   opened = false;
   document.body.dataset.answers = '0';
   document.body.dataset.ready = 'no';
+  pictureRequest = 0;
+  delete document.body.dataset.pictures;
   lineInput.disabled = false;
   sendButton.disabled = false;
   window.history.replaceState(null, '', lines.length > 0 ? location.hash : location.pathname);
@@ -294,13 +296,16 @@ shareLink.addEventListener('click', (event) => {
 // A fragment of typed lines, separated by line ends, replays them.
 function replayLines() {
   try {
-    return location.hash.length > 1 ? decodeURIComponent(location.hash.slice(1)).split(/\r\n|\r|\n/) : [];
+    const lines = location.hash.length > 1 ? decodeURIComponent(location.hash.slice(1)).split(/\r\n|\r|\n/) : [];
+    if (lines.length > 0 && lines[lines.length - 1] === '') {
+      lines.pop(); // a link may end with a line end
+    }
+    return lines;
   } catch {
     return []; // not a fragment this page wrote
   }
 }
 const replay = replayLines();
-if (replay.length > 0 && replay[replay.length - 1] === '') {
-  replay.pop();
-}
+// A replay link opened on the page already open starts its session afresh.
+window.addEventListener('hashchange', () => newSession(replayLines()));
 newSession(replay);

@@ -53,7 +53,7 @@ function pictures(korvel, { key, lines, output }) {
       return {
         pictures: [
           picture('The braid typed', typed(0)),
-          picture(`Its symmetric normal decomposition ${text}`, korvel.symmetricWord(text)),
+          picture(`Its symmetric normal decomposition, printed ${text}, spelled out`, korvel.symmetricWord(text)),
         ],
       };
     }
