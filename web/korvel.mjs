@@ -84,58 +84,56 @@ export async function createKorvel() {
   }
 
   async function open() {
-    // The printed text since the last read waits here for whoever asked for
-    // it; the next line, once given, is handed to the waiting reader.
-    let printed = null;
-    let printedArrived = null;
+    // What the session prints up to its next read is handed to whoever waits
+    // for it; the line, once given, goes to the reader waiting in the module.
+    let pending = null;
     let giveLine = null;
     const session = { opening: '', ended: false };
     const nextOutput = () =>
-      new Promise((resolve) => {
-        printedArrived = resolve;
+      new Promise((resolve, reject) => {
+        pending = { resolve, reject };
       });
     const hooks = {
       korvelAwaitLine(bytes) {
-        printedArrived(decoder.decode(bytes));
+        pending.resolve(decoder.decode(bytes));
         return new Promise((resolve) => {
           giveLine = resolve;
         });
       },
       korvelSessionEnded(bytes) {
         session.ended = true;
-        printedArrived(decoder.decode(bytes));
+        pending.resolve(decoder.decode(bytes));
       },
     };
     const core = await instantiate(wasmModule, hooks);
     const first = nextOutput();
-    core.ccall('KORVELSESSION', null, [], [], { async: true });
+    core.ccall('KORVELSESSION', null, [], [], { async: true }).catch((error) => {
+      session.ended = true;
+      pending.reject(error);
+    });
     session.opening = await first;
-    let queue = Promise.resolve();
-    session.feed = (line) => {
-      const step = queue.then(() => {
-        if (session.ended) {
-          return '';
-        }
-        const answer = nextOutput();
-        const give = giveLine;
-        giveLine = null;
-        give(encoder.encode(`${String(line).replace(/[\r\n]+$/, '')}\n`));
-        return answer;
-      });
-      queue = step;
-      return step;
-    };
-    session.close = () =>
-      (queue = queue.then(() => {
-        if (!session.ended) {
-          const answer = nextOutput();
-          const give = giveLine;
-          giveLine = null;
-          give(null);
-          return answer;
-        }
+    // Hands LINE (null: the end of the input) to the waiting reader and
+    // resolves to what the session prints next.
+    const give = (line) => {
+      if (session.ended) {
         return '';
-      }));
+      }
+      const answer = nextOutput();
+      const reader = giveLine;
+      giveLine = null;
+      reader(line);
+      return answer;
+    };
+    let queue = Promise.resolve();
+    const enqueue = (step) => {
+      const result = queue.then(step);
+      queue = result.catch(() => {});
+      return result;
+    };
+    // One line: the text up to its first line end, if it has one.
+    session.feed = (line) =>
+      enqueue(() => give(encoder.encode(`${String(line).split(/\r|\n/, 1)[0]}\n`)));
+    session.close = () => enqueue(() => give(null));
     return session;
   }
 

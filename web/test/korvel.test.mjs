@@ -86,6 +86,14 @@ describe('sessions', () => {
     assert.equal(await session.feed('h'), '');
   });
 
+  test('feed sends one line: text after a line end inside it is not read', async () => {
+    const session = await korvel.open();
+    assert.ok((await session.feed('C\nQ')).endsWith('    > B1 = '));
+    assert.equal(await session.feed('a\r\nQ'), '    > B2 = ');
+    assert.match(await session.feed('a'), /We have B1 = B2\./);
+    assert.equal(session.ended, false);
+  });
+
   test('a computation abandoned at the bound is caught, and the session goes on', async () => {
     const long = readFileSync(join(transcripts, 'symmetric_bound.in'), 'latin1').split('\n')[1];
     const session = await korvel.open();
