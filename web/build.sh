@@ -3,8 +3,7 @@
 # (or into the folder given as the first argument): the page index.html, its
 # script and style, the JavaScript module korvel.mjs that exports
 # createKorvel(), and the WebAssembly module it loads. The compilation tree
-# is build-wasm/ beside it, and Emscripten's cache defaults to a folder in it
-# when the system cache cannot be written.
+# is build-wasm/ beside it (or KORVEL_WASM_TREE).
 #
 # Needs Debian's emscripten (emcc, em++, emcmake), node-acorn for its
 # optimizer, and cmake.
@@ -15,9 +14,13 @@ TREE="${KORVEL_WASM_TREE:-$(dirname "$OUT")/build-wasm}"
 JOBS="${KORVEL_JOBS:-2}"
 
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
+# Debian's emscripten ships its system libraries prebuilt in a read-only
+# cache, which is all the build reads. Only a cache that holds no libraries
+# and cannot be written is replaced by one in the compilation tree, where the
+# first build then compiles them.
 if [ -z "${EM_CACHE:-}" ]; then
   SYSTEMCACHE="$(em-config CACHE 2>/dev/null || true)"
-  if [ -z "$SYSTEMCACHE" ] || [ ! -w "$SYSTEMCACHE" ]; then
+  if [ ! -w "$SYSTEMCACHE" ] && [ ! -f "$SYSTEMCACHE/sysroot/lib/wasm32-emscripten/libc.a" ]; then
     export EM_CACHE="$TREE/emcache"
   fi
 fi
@@ -36,8 +39,6 @@ cmake --build "$TREE" --target korvelweb -j "$JOBS"
 mkdir -p "$OUT"
 cp "$TREE/web/korvel-core.mjs" "$TREE/web/korvel-core.wasm" "$OUT/"
 for FILE in index.html korvel.css korvel.mjs page.mjs worker.mjs transcript.mjs; do
-  if [ -f "$ROOT/web/$FILE" ]; then
-    cp "$ROOT/web/$FILE" "$OUT/"
-  fi
+  cp "$ROOT/web/$FILE" "$OUT/"
 done
 echo "Built the page into $OUT"
