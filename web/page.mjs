@@ -143,6 +143,7 @@ function figure(caption, word, svg) {
   const item = document.createElement('figure');
   const drawing = document.createElement('div');
   drawing.className = 'drawing';
+  drawing.tabIndex = 0; // a long braid scrolls sideways with the arrow keys
   drawing.innerHTML = svg;
   const text = document.createElement('figcaption');
   text.append(`${caption}: `);
