@@ -200,10 +200,30 @@ describe('the page', { skip: !haveNative && 'no native korvel built to compare w
     await page.keyboard.press('ArrowDown');
     assert.equal(await page.$eval('#line', (input) => input.value), '');
 
-    // A key button sends its key.
+    // A key button sends its key; at the ordering prompt the buttons are
+    // the three orderings, and the menu keys come back after the choice.
     await page.click('#keys button[data-key="h"]');
     lines.push('h');
     await answered(page, lines.length);
+    const visibleKeys = () =>
+      page.$$eval('#keys button', (buttons) =>
+        buttons.filter((button) => !button.hidden && !button.disabled).map((button) => button.dataset.key),
+      );
+    await page.click('#keys button[data-key="O"]');
+    lines.push('O');
+    await answered(page, lines.length);
+    assert.deepEqual(await visibleKeys(), ['R', 'F', 'U']);
+    await page.click('#keys button[data-key="F"]');
+    lines.push('F');
+    await answered(page, lines.length);
+    assert.deepEqual(await visibleKeys(), ['h', 'O', 'N', 'A', 'H', 'C', 'Q']);
+    await type(page, 'C');
+    assert.deepEqual(await visibleKeys(), [], 'no menu key at the braid prompts');
+    await type(page, 'a');
+    await type(page, 'b');
+    lines.push('C', 'a', 'b');
+    await answered(page, lines.length);
+    assert.match(await printed(page), /a braid larger than 1 in the flipped R-ordering\.\n/);
     assert.equal(await printed(page), nativeUpToTheLastPrompt(lines));
     assert.ok(decodeURIComponent(new URL(page.url()).hash.slice(1)) === lines.join('\n'), 'the address replays the session');
 
