@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -148,6 +149,35 @@ TEST(PictureOptions, AFailedWriteIsNotASuccess) {
   const ProgramRun RUN = KORVEL({"--svg", "abA"}, "/dev/full");
   EXPECT_EQ(RUN.STATUS, 1);
   EXPECT_NE(RUN.ERR.find("could not be written"), std::string::npos) << RUN.ERR;
+}
+
+// The TikZ text is only right if LaTeX takes it: typeset two pictures, one
+// with a band, where pdflatex is installed (Debian: texlive-latex-base,
+// texlive-pictures).
+TEST(PictureOptions, LatexTypesetsTheTikzPictures) {
+  if (std::system("command -v pdflatex > /dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "pdflatex is not installed";
+  }
+  const std::string DIR = ::testing::TempDir() + "korvel_tikz_" + std::to_string(getpid());
+  ASSERT_EQ(std::system(("mkdir -p '" + DIR + "'").c_str()), 0);
+  const ProgramRun RUN = KORVEL({"--tikz", "abAcBBacdEzZ"});
+  ASSERT_EQ(RUN.STATUS, 0);
+  std::ofstream(DIR + "/word.tex") << RUN.OUT;
+  std::ofstream(DIR + "/band.tex") << BraidBasics::BTIKZDIAGRAM(DEF("aBcA"), 2, 3);
+  std::ofstream(DIR + "/doc.tex") << "\\documentclass{article}\n\\usepackage{tikz}\n"
+                                     "\\begin{document}\n\\input{word.tex}\n\n\\input{band.tex}\n"
+                                     "\\end{document}\n";
+  const int STATUS = std::system(("cd '" + DIR +
+                                  "' && pdflatex -interaction=nonstopmode -halt-on-error doc.tex"
+                                  " > /dev/null 2>&1")
+                                     .c_str());
+  EXPECT_EQ(STATUS, 0) << "see " << DIR << "/doc.log";
+  const std::string LOG = READ(DIR + "/doc.log");
+  EXPECT_NE(LOG.find("Output written on doc.pdf ("), std::string::npos);
+  EXPECT_EQ(LOG.find("Undefined color"), std::string::npos);
+  if (STATUS == 0) {
+    std::system(("rm -rf '" + DIR + "'").c_str());
+  }
 }
 
 TEST(WRITEPICTURE, WritesNothingForARefusedWord) {
