@@ -139,7 +139,35 @@ function requestPictures(exchange) {
   worker.postMessage({ type: 'pictures', id: pictureRequest, exchange });
 }
 
-function figure(caption, word, svg) {
+// Links that save a picture as an SVG file or as TikZ for LaTeX; the files
+// are made in the page, from the texts the core wrote.
+let savedLinks = [];
+function saveLinks(word, svg, tikz) {
+  const links = document.createElement('span');
+  links.className = 'save';
+  const name = `braid-${word === '' ? 'empty' : word.slice(0, 40)}`;
+  for (const [label, text, type, suffix] of [
+    ['SVG', svg, 'image/svg+xml', 'svg'],
+    ['TikZ', tikz, 'text/x-tex', 'tex'],
+  ]) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([text], { type }));
+    link.download = `${name}.${suffix}`;
+    link.textContent = label;
+    savedLinks.push(link.href);
+    links.append(' ', link);
+  }
+  return links;
+}
+
+function forgetSavedLinks() {
+  for (const href of savedLinks) {
+    URL.revokeObjectURL(href);
+  }
+  savedLinks = [];
+}
+
+function figure(caption, word, svg, tikz) {
   const item = document.createElement('figure');
   const drawing = document.createElement('div');
   drawing.className = 'drawing';
@@ -149,7 +177,7 @@ function figure(caption, word, svg) {
   text.append(`${caption}: `);
   const code = document.createElement('code');
   code.textContent = word === '' ? '1 (the empty word)' : word;
-  text.append(code);
+  text.append(code, saveLinks(word, svg, tikz));
   item.append(drawing, text);
   return item;
 }
@@ -159,6 +187,7 @@ function showPictures(message) {
     return;
   }
   figures.replaceChildren();
+  forgetSavedLinks();
   stepsPanel.hidden = true;
   steps = [];
   if (!message.hasPictures) {
@@ -166,14 +195,14 @@ function showPictures(message) {
     return;
   }
   for (const picture of message.pictures) {
-    figures.append(figure(picture.caption, picture.word, picture.svg));
+    figures.append(figure(picture.caption, picture.word, picture.svg, picture.tikz));
   }
   if (message.steps) {
     steps = message.steps;
     stepSlider.max = String(steps.length - 1);
     stepSlider.value = '0';
     stepsPanel.hidden = false;
-    showStep(0, message.firstSvg);
+    showStep(0, message.firstSvg, message.firstTikz);
   }
   document.body.dataset.pictures = String(pictureRequest);
 }
@@ -186,7 +215,7 @@ function stepCaption(step, index) {
   return `Step ${step.number} of ${steps[steps.length - 1].number}: ${where}`;
 }
 
-function showStep(index, svg) {
+function showStep(index, svg, tikz) {
   const step = steps[index];
   stepSlider.value = String(index);
   $('back').disabled = index === 0;
@@ -203,7 +232,7 @@ function showStep(index, svg) {
   caption.replaceChildren(`${stepCaption(step, index)}. `);
   const code = document.createElement('code');
   code.textContent = step.word === '' ? '1' : step.word;
-  caption.append(code);
+  caption.append(code, saveLinks(step.word, svg, tikz));
   stepsPanel.dataset.step = String(index);
 }
 
@@ -217,7 +246,7 @@ function start() {
       showPictures(message);
     } else if (message.type === 'svg') {
       if (message.id === stepRequest) {
-        showStep(Number(stepsPanel.dataset.pending), message.svg);
+        showStep(Number(stepsPanel.dataset.pending), message.svg, message.tikz);
       }
     } else if (message.type === 'error') {
       setStatus(`Korvel stopped: ${message.message}`);

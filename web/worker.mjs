@@ -3,7 +3,7 @@
 //   { type: 'open' }                      -> { type: 'output', text, ended }
 //   { type: 'line', line }                -> { type: 'output', text, ended }
 //   { type: 'pictures', exchange, id }    -> { type: 'pictures', id, pictures, steps }
-//   { type: 'svg', word, first, last, id } -> { type: 'svg', id, svg }
+//   { type: 'svg', word, first, last, id } -> { type: 'svg', id, svg, tikz }
 // Every answer comes from the compiled shell and core through korvel.mjs.
 import { createKorvel } from './korvel.mjs';
 import { alternatingForm, comparisonQuotient, handleSteps, symmetricText } from './transcript.mjs';
@@ -21,6 +21,7 @@ function pictures(korvel, { key, lines, output }) {
     first,
     last,
     svg: korvel.svg(word, first, last),
+    tikz: korvel.tikz(word, first, last),
   });
   const typed = (i) => korvel.typedWord(lines[i] ?? '');
   switch (key) {
@@ -43,7 +44,12 @@ function pictures(korvel, { key, lines, output }) {
         return { pictures: [] };
       }
       const first = steps[0];
-      return { pictures: [], steps, firstSvg: korvel.svg(first.word, first.first, first.last) };
+      return {
+        pictures: [],
+        steps,
+        firstSvg: korvel.svg(first.word, first.first, first.last),
+        firstTikz: korvel.tikz(first.word, first.first, first.last),
+      };
     }
     case 'N': {
       const text = symmetricText(output);
@@ -95,6 +101,7 @@ async function handle(message) {
         type: 'svg',
         id: message.id,
         svg: korvel.hasPictures ? korvel.svg(message.word, message.first, message.last) : '',
+        tikz: korvel.hasPictures ? korvel.tikz(message.word, message.first, message.last) : '',
       });
       break;
     default:

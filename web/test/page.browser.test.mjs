@@ -58,7 +58,7 @@ async function openPage(fragment = '', viewport = { width: 1280, height: 800 }) 
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('request', (request) => {
     const url = request.url();
-    if (!url.startsWith(server.url) && !url.startsWith('data:')) {
+    if (!url.startsWith(server.url) && !url.startsWith('data:') && !url.startsWith(`blob:${server.url}`)) {
       foreign.push(url);
     }
   });
@@ -128,6 +128,11 @@ describe('the page', { skip: !haveNative && 'no native korvel built to compare w
     await picturesShown();
     assert.equal(await printed(page), nativeUpToTheLastPrompt(lines));
     assert.deepEqual(await letterGroups(page), [2, 2, 2], 'B1 = ab, B2 = ba and the quotient aB');
+    const saved = await page.$$eval('#figures figure a[download]', (links) => links.map((link) => link.download));
+    assert.deepEqual(saved, ['ab', 'ab', 'ba', 'ba', 'aB', 'aB'].map((word, i) => `braid-${word}.${i % 2 ? 'tex' : 'svg'}`));
+    const tikz = await page.$eval('#figures figure a[download$=".tex"]', (link) => fetch(link.href).then((r) => r.text()));
+    assert.match(tikz, /\\begin\{tikzpicture\}/);
+    assert.match(tikz, /Braid diagram of ab\b/);
 
     await step('N', 'abab');
     await picturesShown();
