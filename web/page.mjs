@@ -207,11 +207,10 @@ function showPictures(message) {
   document.body.dataset.pictures = String(pictureRequest);
 }
 
-function stepCaption(step, index) {
-  const last = index === steps.length - 1;
-  const where = last
-    ? 'the reduced word'
-    : `the handle is letters ${step.first} to ${step.last}`;
+function stepCaption(step) {
+  // Every step but the last shows its handle; the last shows the reduced
+  // word, unless the reduction was abandoned at the bound of a braid.
+  const where = step.first === 0 ? 'the reduced word' : `the handle is letters ${step.first} to ${step.last}`;
   return `Step ${step.number} of ${steps[steps.length - 1].number}: ${where}`;
 }
 
@@ -229,7 +228,7 @@ function showStep(index, svg, tikz) {
     return;
   }
   drawing.innerHTML = svg;
-  caption.replaceChildren(`${stepCaption(step, index)}. `);
+  caption.replaceChildren(`${stepCaption(step)}. `);
   const code = document.createElement('code');
   code.textContent = step.word === '' ? '1' : step.word;
   caption.append(code, saveLinks(step.word, svg, tikz));

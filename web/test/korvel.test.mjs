@@ -152,6 +152,16 @@ describe('the words the page draws', () => {
     assert.equal(steps[steps.length - 1].first, 0);
   });
 
+  test('key H abandoned at the bound: the steps shown so far, each with its handle', async () => {
+    const grows = readFileSync(join(transcripts, 'compare_bound.in'), 'latin1').split('\n')[2];
+    const output = await korvel.run(`H\n${grows}\nQ\n`);
+    assert.match(output, /The braid exceeds the bound of 2000 crossings; the computation was abandoned\./);
+    const steps = handleSteps(output);
+    assert.ok(steps.length >= 1);
+    assert.equal(steps[0].word, grows.replace(/[^A-Za-z]/g, ''));
+    assert.ok(steps.every((step) => step.first > 0), 'no step is a reduced word');
+  });
+
   test('key H on the empty word: one step, the unit', async () => {
     assert.deepEqual(handleSteps(await korvel.run('H\n\nQ\n')), [{ number: 0, word: '', first: 0, last: 0 }]);
   });
