@@ -18,6 +18,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "basics/console.h"
 #include "braidbasics/braid.h"
