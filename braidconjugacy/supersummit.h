@@ -53,6 +53,11 @@ struct SSSTABLE {
 // The SSS string of entry P of T, whose SSS table is S.
 std::string SSSTEXT(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P);
 
+// Appends to OUT the words of the members of the SSS of entry P of T, in
+// order, joined by ",": ALTDECODE3 of its SSS string, each code decoded
+// whole however long the string is.
+void APPENDSSSWORDS(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P, std::string& OUT);
+
 // SSSLIST[P]: the SSS string of entry P of BRAIDLIST.
 extern SSSTABLE SSSLIST;
 

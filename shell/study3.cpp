@@ -187,18 +187,7 @@ void LISTBUILDROWS(const BC::STUDYTABLES& S) {
     ROWS += "; mu3SSS = ";
     PADLEFT(ROWS, BC::ALTWORD(T, VALIDRANK(T, AT(S.MU3SSS, P))), S.LENGTHBOUND);
     ROWS += " SSS: (";
-    // The members' words: each code of the SSS string decoded whole, however
-    // long the string.
-    const std::string SSS = BC::SSSTEXT(S.SSS, T, P);
-    for (std::size_t FROM = 0;;) {
-      const std::size_t COMMA = SSS.find(',', FROM);
-      ROWS += BraidBasics::ALTDECODE3(std::string_view(SSS).substr(FROM, COMMA - FROM));
-      if (COMMA == std::string::npos) {
-        break;
-      }
-      ROWS += ',';
-      FROM = COMMA + 1;
-    }
+    BC::APPENDSSSWORDS(S.SSS, T, P, ROWS);
     ROWS += ")\n";
     FLUSHIFFULL(ROWS);
   }
