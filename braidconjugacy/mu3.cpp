@@ -156,9 +156,13 @@ std::int32_t SMALLESTCONJUGATOR(const BRAIDTABLE& T, std::int32_t P, const SPLIT
   // Tries CQ ROOT^I TAIL given CQ ROOT^I as POWERED; false when I is past
   // STEADY and the candidate too long.
   auto TRY = [&](std::int32_t I) {
-    W.X = W.POWERED;
-    MODMULTIPLY(W.X, W.TAIL);
-    if (W.X.size() > MOSTSYLLABLES) {
+    // At most |TAIL| syllables of POWERED cancel against TAIL.
+    const bool FITS = W.POWERED.size() <= MOSTSYLLABLES + W.TAIL.size();
+    if (FITS) {
+      W.X = W.POWERED;
+      MODMULTIPLY(W.X, W.TAIL);
+    }
+    if (!FITS || W.X.size() > MOSTSYLLABLES) {
       return !(I >= STEADY || -I >= STEADY);
     }
     POS3 R;
@@ -250,7 +254,8 @@ void MAKEMU3TABLES(const BRAIDTABLE& T, const SSSTABLE& S, const std::vector<std
     if (T.THREESTRAND && FIRST[I] >= 1) {
       const SPLIT SP = SPLITOF(T.FORM[I]);
       MU3CONJOF[I] = SMALLESTCONJUGATOR(T, P, SP, Q, SPLITOFRANK(Q), W);
-      MU3SSSCONJOF[I] = SMALLESTCONJUGATOR(T, P, SP, FIRST[I], SPLITOFRANK(FIRST[I]), W);
+      MU3SSSCONJOF[I] = FIRST[I] == Q ? MU3CONJOF[I]
+                                      : SMALLESTCONJUGATOR(T, P, SP, FIRST[I], SPLITOFRANK(FIRST[I]), W);
     } else {
       MU3CONJOF[I] = CONJUGATORIN(T, P, Q);
       MU3SSSCONJOF[I] = CONJUGATORIN(T, P, FIRST[I]);
