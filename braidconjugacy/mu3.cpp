@@ -240,7 +240,7 @@ void MAKEMU3TABLES(const BRAIDTABLE& T, const SSSTABLE& S, const std::vector<std
   };
   SCRATCH W;
   for (std::int32_t P = 1; P <= T.L; ++P) {
-    if (P % 256 == 0) {
+    if (P % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     const std::size_t I = static_cast<std::size_t>(P);

@@ -157,7 +157,7 @@ void LISTMU3ROWS(std::string_view WHAT, const std::vector<std::int32_t>& TARGET,
   LISTINGHEADER(WHAT);
   std::string ROWS;
   for (std::int32_t P = 1; P <= BC::BRAIDLIST.L; ++P) {
-    if (P % 256 == 0) {
+    if (P % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     RANKLABEL(ROWS, P);
@@ -178,7 +178,7 @@ void LISTBUILDROWS(const BC::STUDYTABLES& S) {
   const BC::BRAIDTABLE& T = S.BRAIDS;
   std::string ROWS;
   for (std::int32_t P = 1; P <= T.L; ++P) {
-    if (P % 256 == 0) {
+    if (P % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     ROWS += std::to_string(P);
@@ -260,7 +260,7 @@ void STUDYMU3() {
   auto CODE9 = [&ROWS, &T](std::int32_t P) { PADRIGHT(ROWS, T.CODE[VALIDRANK(T, P)], 9); };
   std::string TEXT;
   for (std::int32_t R = 1; R <= T.L; ++R) {
-    if (R % 256 == 0) {
+    if (R % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     TEXT = U;
