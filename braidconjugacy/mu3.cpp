@@ -263,6 +263,12 @@ void MAKEMU3TABLES(const BRAIDTABLE& T, const SSSTABLE& S, const std::vector<std
   }
 }
 
-void BUILDMU3() { MAKEMU3TABLES(BRAIDLIST, SSSLIST, MU3SSS, MU3, MU3CONJ, MU3SSSCONJ); }
+void BUILDMU3() {
+  std::vector<std::int32_t> M, C, S;
+  MAKEMU3TABLES(BRAIDLIST, SSSLIST, MU3SSS, M, C, S);
+  std::swap(MU3, M);
+  std::swap(MU3CONJ, C);
+  std::swap(MU3SSSCONJ, S);
+}
 
 }  // namespace BraidConjugacy

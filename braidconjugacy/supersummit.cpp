@@ -314,6 +314,12 @@ void MAKESSSTABLE(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& F
   }
 }
 
-void BUILDSSS3LIST() { MAKESSSTABLE(BRAIDLIST, SSSLIST, MU3SSS, true); }
+void BUILDSSS3LIST() {
+  SSSTABLE S;
+  std::vector<std::int32_t> FIRST;
+  MAKESSSTABLE(BRAIDLIST, S, FIRST, true);
+  std::swap(SSSLIST, S);
+  std::swap(MU3SSS, FIRST);
+}
 
 }  // namespace BraidConjugacy

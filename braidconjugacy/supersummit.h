@@ -102,7 +102,8 @@ std::vector<POS3> SSS3MEMBERS(const POS3& X);
 // basics::CHECKINTERRUPT.
 void MAKESSSTABLE(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& FIRST, bool WRITE);
 
-// MAKESSSTABLE of BRAIDLIST into SSSLIST and MU3SSS, with its messages.
+// MAKESSSTABLE of BRAIDLIST into SSSLIST and MU3SSS, with its messages; the
+// two are replaced only when the whole table is made.
 void BUILDSSS3LIST();
 
 }  // namespace BraidConjugacy
