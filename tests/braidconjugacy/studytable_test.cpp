@@ -151,7 +151,10 @@ std::string LITERALSSS(const std::string& W) {
   });
   std::string TEXT;
   for (std::size_t I = 0; I < ALL.size(); ++I) {
-    TEXT += (I > 0 ? "," : "") + BraidBasics::ALTCODE3(ALL[I]);
+    if (I > 0) {
+      TEXT += ',';
+    }
+    TEXT += BraidBasics::ALTCODE3(ALL[I]);
   }
   return TEXT;
 }
