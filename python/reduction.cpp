@@ -58,7 +58,7 @@ form (sigma_n large), "U" the Dubrovina-Dubrovin ordering.)");
       },
       "b"_a, "ordering"_a = "R",
       R"(The sign of a braid in a braid ordering: 1 when b is larger than the
-trivial braid, -1 when smaller, 0 when b is trivial. sign(b) == compare('', b).)");
+trivial braid, -1 when smaller, 0 when b is trivial: sign(b) == compare(b, '').)");
 
   M.def(
       "equivalent",
