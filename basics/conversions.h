@@ -2,6 +2,7 @@
 // numbering of pairs of natural numbers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,16 @@ std::string INTTOSTR(std::int32_t N);
 // for each character, with no sign and no check of the characters ("" gives
 // 0). The arithmetic wraps modulo 2^32 rather than overflow.
 std::int32_t STRTOINT(std::string_view U);
+
+// Reads the decimal number at the start of TEXT: digits with at most one
+// point "." among them (at least one digit), then, if digits follow it, an
+// exponent "e" or "E" with an optional sign. No sign in front, no blanks,
+// no "inf", "nan" or hexadecimal. On success VALUE := the double nearest to
+// the number, USED := the characters read, and the answer is true. False,
+// VALUE and USED untouched, when TEXT does not begin with a number or when
+// its value overflows to infinity or a number other than 0 rounds to 0. The
+// point is "." whatever the C locale says.
+bool STRTOREAL(std::string_view TEXT, double& VALUE, std::size_t& USED);
 
 // (N1, N2) := the pair numbered N when the pairs of natural numbers are
 // listed by diagonals of constant sum, N1 increasing along each diagonal:

@@ -1,12 +1,11 @@
 #include "basics/timing.h"
 
-#include <charconv>
 #include <chrono>
-#include <cmath>
 #include <ostream>
 #include <string>
 
 #include "basics/console.h"
+#include "basics/conversions.h"
 
 namespace basics {
 
@@ -37,20 +36,16 @@ bool LEADINGNUMBER(const std::string& LINE, double& VALUE) {
   if (START == std::string::npos) {
     return false;
   }
-  const char* FIRST = LINE.data() + START;
-  const char* LAST = LINE.data() + LINE.size();
+  std::string_view REST = std::string_view(LINE).substr(START);
   bool NEGATIVE = false;
-  if (*FIRST == '+' || *FIRST == '-') {
-    NEGATIVE = *FIRST == '-';
-    ++FIRST;
+  if (REST.front() == '+' || REST.front() == '-') {
+    NEGATIVE = REST.front() == '-';
+    REST.remove_prefix(1);
   }
-  // Only digits or a point may begin the number: "inf" and "nan" are words.
-  if (FIRST == LAST || !((*FIRST >= '0' && *FIRST <= '9') || *FIRST == '.')) {
-    return false;
-  }
+  // STRTOREAL reads no second sign, no "inf" and no "nan": those are words.
   double READ = 0.0;
-  auto [END, ERROR] = std::from_chars(FIRST, LAST, READ, std::chars_format::general);
-  if (ERROR != std::errc() || !std::isfinite(READ)) {
+  std::size_t USED = 0;
+  if (!STRTOREAL(REST, READ, USED)) {
     return false;
   }
   VALUE = NEGATIVE ? -READ : READ;

@@ -1,8 +1,10 @@
-// Decimal text of integers and back, and the diagonal numbering of pairs.
+// Decimal text of integers and back, decimal numbers read into doubles, and
+// the diagonal numbering of pairs.
 #include "basics/conversions.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -17,6 +19,83 @@ TEST(INTTOSTR, EveryThirtyTwoBitValue) {
   EXPECT_EQ(INTTOSTR(-7), "-7");
   EXPECT_EQ(INTTOSTR(2147483647), "2147483647");
   EXPECT_EQ(INTTOSTR(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+}
+
+// Each expected value is the compiler's own correctly rounded reading of the
+// same literal, or a limit of double worked out from its format.
+TEST(STRTOREAL, ReadsTheNumberAtTheStartToTheNearestDouble) {
+  struct Case {
+    const char* TEXT;
+    double VALUE;
+    std::size_t USED;
+  };
+  const double TINY = std::numeric_limits<double>::denorm_min();  // 2^-1074 = 4.94e-324
+  const Case kCases[] = {
+      {"12.5 seconds", 12.5, 4},
+      {"0.1", 0.1, 3},
+      {".25x", 0.25, 3},
+      {"1.", 1.0, 2},
+      {"1..2", 1.0, 2},
+      {"00012", 12.0, 5},
+      {"1e2", 100.0, 3},
+      {"1E+2", 100.0, 4},
+      {"25e-1", 2.5, 5},
+      {"1.5e3x", 1500.0, 5},
+      {"1e", 1.0, 1},  // an exponent needs digits; the number is "1"
+      {"1e+", 1.0, 1},
+      {"1e-x", 1.0, 1},
+      {"0x10", 0.0, 1},  // no hexadecimal
+      {"123456789012345678901234567890", 123456789012345678901234567890.0, 30},
+      {"0.3000000000000000444089209850062616169452667236328125", 0.30000000000000004, 54},
+      {"1.7976931348623157e308", std::numeric_limits<double>::max(), 22},
+      {"2.5e-324", TINY, 8},  // just over half the least subnormal: rounds up to it
+      {"1e-310", 1e-310, 6},
+      {"0e999999", 0.0, 8},
+      {"0.000", 0.0, 5},
+  };
+  for (const Case& C : kCases) {
+    SCOPED_TRACE(C.TEXT);
+    double VALUE = -7.0;
+    std::size_t USED = 99;
+    ASSERT_TRUE(STRTOREAL(C.TEXT, VALUE, USED));
+    EXPECT_EQ(VALUE, C.VALUE);
+    EXPECT_EQ(USED, C.USED);
+  }
+}
+
+TEST(STRTOREAL, NoNumberOrOutOfRangeLeavesTheResultsAlone) {
+  // Past the largest double, or a number other than 0 below half the least
+  // subnormal: neither rounds to a finite number that is right.
+  for (const char* TEXT : {"", ".", ".e5", "e5", "-1", "+1", " 1", "inf", "nan", "x1",
+                           "1.7976931348623159e308", "1e400", "1e99999999999999999999",
+                           "2.4e-324", "1e-400"}) {
+    SCOPED_TRACE(TEXT);
+    double VALUE = -7.0;
+    std::size_t USED = 99;
+    EXPECT_FALSE(STRTOREAL(TEXT, VALUE, USED));
+    EXPECT_EQ(VALUE, -7.0);
+    EXPECT_EQ(USED, 99U);
+  }
+}
+
+TEST(STRTOREAL, ThePointIsAPointInEveryLocale) {
+  const char* FOUND = nullptr;
+  for (const char* NAME : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8"}) {
+    if (std::setlocale(LC_NUMERIC, NAME) != nullptr) {
+      FOUND = NAME;
+      break;
+    }
+  }
+  if (FOUND == nullptr) {
+    GTEST_SKIP() << "no locale with a decimal comma on this machine";
+  }
+  double VALUE = 0.0;
+  std::size_t USED = 0;
+  const bool READ = STRTOREAL("12.5,7", VALUE, USED);
+  std::setlocale(LC_NUMERIC, "C");
+  ASSERT_TRUE(READ);
+  EXPECT_EQ(VALUE, 12.5);
+  EXPECT_EQ(USED, 4U);
 }
 
 TEST(STRTOINT, DigitsWithoutSignOrCheck) {

@@ -1,0 +1,172 @@
+// The options --svg and --tikz of the korvel program, run as a user runs
+// them: the built binary with its arguments, standard output and standard
+// error caught in files, and the exit status.
+#include "shell/pictures.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "braidbasics/diagram.h"
+#include "tests/support/braid_words.h"
+
+extern char** environ;
+
+namespace {
+
+using korveltest::DEF;
+
+struct ProgramRun {
+  int STATUS = -1;  // the exit status, -1 when the program did not exit normally
+  std::string OUT;
+  std::string ERR;
+};
+
+std::string READ(const std::string& PATH) {
+  std::ifstream IN(PATH, std::ios::binary);
+  std::ostringstream TEXT;
+  TEXT << IN.rdbuf();
+  return TEXT.str();
+}
+
+// Runs korvel with ARGS, standard input from /dev/null, standard output to
+// OUTPATH (a fresh file unless given).
+ProgramRun KORVEL(const std::vector<std::string>& ARGS, const std::string& OUTPATH = "") {
+  const std::string DIR = ::testing::TempDir();
+  const std::string OUTFILE = OUTPATH.empty() ? DIR + "korvel_pictures_out" : OUTPATH;
+  const std::string ERRFILE = DIR + "korvel_pictures_err";
+  posix_spawn_file_actions_t ACTIONS;
+  posix_spawn_file_actions_init(&ACTIONS);
+  posix_spawn_file_actions_addopen(&ACTIONS, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&ACTIONS, 1, OUTFILE.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  posix_spawn_file_actions_addopen(&ACTIONS, 2, ERRFILE.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  std::vector<char*> ARGV;
+  std::string PROGRAM = KORVEL_BINARY;
+  ARGV.push_back(PROGRAM.data());
+  std::vector<std::string> COPIES = ARGS;
+  for (std::string& A : COPIES) {
+    ARGV.push_back(A.data());
+  }
+  ARGV.push_back(nullptr);
+  ProgramRun RUN;
+  pid_t PID;
+  const int ERROR = posix_spawn(&PID, PROGRAM.c_str(), &ACTIONS, nullptr, ARGV.data(), environ);
+  posix_spawn_file_actions_destroy(&ACTIONS);
+  if (ERROR != 0) {
+    return RUN;
+  }
+  int WAITSTATUS = 0;
+  if (waitpid(PID, &WAITSTATUS, 0) == PID && WIFEXITED(WAITSTATUS)) {
+    RUN.STATUS = WEXITSTATUS(WAITSTATUS);
+  }
+  if (OUTPATH.empty()) {
+    RUN.OUT = READ(OUTFILE);
+  }
+  RUN.ERR = READ(ERRFILE);
+  return RUN;
+}
+
+// One line on standard error, nothing on standard output, status 2.
+void EXPECTREFUSED(const ProgramRun& RUN, const std::string& PART) {
+  EXPECT_EQ(RUN.STATUS, 2);
+  EXPECT_EQ(RUN.OUT, "");
+  ASSERT_FALSE(RUN.ERR.empty());
+  EXPECT_EQ(RUN.ERR.find('\n'), RUN.ERR.size() - 1) << RUN.ERR;
+  EXPECT_EQ(RUN.ERR.rfind("korvel: ", 0), 0U) << RUN.ERR;
+  EXPECT_NE(RUN.ERR.find(PART), std::string::npos) << RUN.ERR;
+}
+
+TEST(PictureOptions, SvgWritesThePictureOfTheWord) {
+  const ProgramRun RUN = KORVEL({"--svg", "abA"});
+  EXPECT_EQ(RUN.STATUS, 0);
+  EXPECT_EQ(RUN.ERR, "");
+  EXPECT_EQ(RUN.OUT.rfind("<svg xmlns=", 0), 0U);
+  EXPECT_NE(RUN.OUT.find("<title>Braid diagram of abA</title>"), std::string::npos);
+  EXPECT_EQ(RUN.OUT, BraidBasics::BSVGDIAGRAM(DEF("abA")));
+  // No banner, no menu: the session does not start.
+  EXPECT_EQ(RUN.OUT.find("===="), std::string::npos);
+}
+
+TEST(PictureOptions, TikzAcceptsBlanksDotsAndSeveralArguments) {
+  const std::string EXPECTED = BraidBasics::BTIKZDIAGRAM(DEF("abAc"));
+  for (const std::vector<std::string>& ARGS :
+       {std::vector<std::string>{"--tikz", "ab Ac"}, {"--tikz", "ab", "Ac"},
+        {"--tikz", "ab.\tA.c."}}) {
+    SCOPED_TRACE(ARGS[1]);
+    const ProgramRun RUN = KORVEL(ARGS);
+    EXPECT_EQ(RUN.STATUS, 0);
+    EXPECT_EQ(RUN.ERR, "");
+    EXPECT_EQ(RUN.OUT, EXPECTED);
+  }
+  EXPECT_EQ(EXPECTED.rfind("% Braid diagram of abAc.", 0), 0U);
+}
+
+TEST(PictureOptions, TheEmptyWordDrawsOneStrand) {
+  const ProgramRun RUN = KORVEL({"--svg", ""});
+  EXPECT_EQ(RUN.STATUS, 0);
+  EXPECT_NE(RUN.OUT.find("Braid diagram of the empty word"), std::string::npos);
+  EXPECT_NE(RUN.OUT.find("class=\"strand\""), std::string::npos);
+}
+
+TEST(PictureOptions, WordsWithOtherCharactersAreRefused) {
+  EXPECTREFUSED(KORVEL({"--svg", "ab3A"}), "\"3\"");
+  EXPECTREFUSED(KORVEL({"--tikz", "ab-A"}), "--tikz");
+  EXPECTREFUSED(KORVEL({"--svg", "ab\nA"}), "the byte 0x0A");
+  EXPECTREFUSED(KORVEL({"--svg", "ab\xC3\xA9"}), "the byte 0xC3");
+  EXPECTREFUSED(KORVEL({"--svg"}), "needs a braid word");
+}
+
+TEST(PictureOptions, AtMost2000Letters) {
+  const std::string W2000(2000, 'a');
+  const ProgramRun LONGEST = KORVEL({"--svg", W2000 + " . "});
+  EXPECT_EQ(LONGEST.STATUS, 0);
+  EXPECT_EQ(LONGEST.ERR, "");
+  EXPECT_NE(LONGEST.OUT.find("a word of 2000 letters"), std::string::npos);
+  EXPECTREFUSED(KORVEL({"--svg", W2000 + "b"}), "2001 letters");
+}
+
+TEST(PictureOptions, AFailedWriteIsNotASuccess) {
+  if (access("/dev/full", W_OK) != 0) {
+    GTEST_SKIP() << "no /dev/full on this machine";
+  }
+  const ProgramRun RUN = KORVEL({"--svg", "abA"}, "/dev/full");
+  EXPECT_EQ(RUN.STATUS, 1);
+  EXPECT_NE(RUN.ERR.find("could not be written"), std::string::npos) << RUN.ERR;
+}
+
+TEST(WRITEPICTURE, WritesNothingForARefusedWord) {
+  std::ostringstream OUT;
+  std::ostringstream ERR;
+  EXPECT_EQ(shell::WRITEPICTURE('s', "a b,c", OUT, ERR), 2);
+  EXPECT_EQ(OUT.str(), "");
+  EXPECT_EQ(ERR.str(),
+            "korvel: --svg: a braid word holds only letters, blanks and dots, not \",\"\n");
+  ERR.str("");
+  EXPECT_EQ(shell::WRITEPICTURE('t', "aB", OUT, ERR), 0);
+  EXPECT_EQ(OUT.str(), BraidBasics::BTIKZDIAGRAM(DEF("aB")));
+  EXPECT_EQ(ERR.str(), "");
+}
+
+TEST(PICTUREOPTION, OtherCommandLinesStartTheSession) {
+  std::ostringstream OUT;
+  std::ostringstream ERR;
+  int STATUS = 7;
+  const char* NONE[] = {"korvel"};
+  const char* OTHER[] = {"korvel", "--svgx", "ab"};
+  EXPECT_FALSE(shell::PICTUREOPTION(1, NONE, OUT, ERR, STATUS));
+  EXPECT_FALSE(shell::PICTUREOPTION(3, OTHER, OUT, ERR, STATUS));
+  EXPECT_EQ(STATUS, 7);
+  EXPECT_EQ(OUT.str() + ERR.str(), "");
+}
+
+}  // namespace
