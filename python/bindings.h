@@ -14,6 +14,9 @@ void BINDREDUCTION(pybind11::module_& M);
 // left_gcd, right_lcm.
 void BINDGARSIDE(pybind11::module_& M);
 
+// svg, tikz and the Braid object that Jupyter shows as its picture.
+void BINDPICTURES(pybind11::module_& M);
+
 // braid_table and its row type StudyRow.
 void BINDSTUDY(pybind11::module_& M);
 

@@ -17,9 +17,10 @@ constexpr long MAXINDEX = BraidBasics::BMAXWIDTH - 1;
 
 bool ISLETTER(Py_UCS4 C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
 
-// Characters a str may hold besides letters; they are skipped, as "." is
-// between the factors of a normal-form text.
-bool ISIGNORED(Py_UCS4 C) { return C == ' ' || C == '\t' || C == '\n' || C == '\r' || C == '.'; }
+// Characters a str may hold besides letters, the blanks (space, tab) and
+// "." (which stands between the factors of a normal-form text); they are
+// skipped, as by the program's --svg option.
+bool ISIGNORED(Py_UCS4 C) { return C == ' ' || C == '\t' || C == '.'; }
 
 void TEXTTOBRAID(py::handle OBJ, BRAID& B) {
   PyObject* const S = OBJ.ptr();

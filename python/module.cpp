@@ -1,6 +1,7 @@
 // The Python module korvel: Korvel's braid computations for Python and
 // SageMath. This file holds the module's docstring and constants; the
-// functions are bound by topic in reduction.cpp, garside.cpp and study.cpp.
+// functions are bound by topic in reduction.cpp, garside.cpp, pictures.cpp and
+// study.cpp.
 #include <pybind11/pybind11.h>
 
 #include "bindings.h"
@@ -45,4 +46,5 @@ References:
   korvelpython::REGISTERBOUNDEXCEEDED(M);
   korvelpython::BINDREDUCTION(M);
   korvelpython::BINDGARSIDE(M);
+  korvelpython::BINDPICTURES(M);
 }
