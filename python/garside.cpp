@@ -61,7 +61,9 @@ void BINDGARSIDE(py::module_& M) {
                               FACTORLIST(BraidBasics::BLEFTNF(N), F, true));
       },
       "b"_a,
-      R"(The symmetric normal decomposition of any braid.
+      R"(symmetric_normal_form(b) -> tuple[list[word], list[word]]
+
+The symmetric normal decomposition of any braid.
 
 Returns (denominator, numerator), two lists of simple factors (words) with
 b = inverse(product(denominator)) * product(numerator). The braids D and N of
@@ -82,7 +84,9 @@ symmetric_normal_form('aB') is (['ab'], ['ba']).)");
         return py::make_tuple(FORMRECORD.I, FACTORLIST(FORMRECORD, F, false));
       },
       "b"_a,
-      R"(The left (Garside) normal form of a positive braid word.
+      R"(left_normal_form(b) -> tuple[int, list[word]]
+
+The left (Garside) normal form of a positive braid word.
 
 Returns (delta_power, factors): b = Delta^delta_power * product(factors),
 Delta the Garside element on one more strand than the largest generator of b,
@@ -100,7 +104,9 @@ raises ValueError.)");
         return FROMPOSITIVELETTERS(BraidBasics::BALTNORMALWORD(X), F);
       },
       "b"_a,
-      R"(The alternating normal form of a positive braid word, as the console's
+      R"(alternating_normal_form(b) -> word
+
+The alternating normal form of a positive braid word, as the console's
 key A prints it: a distinguished positive word of the same length, the same
 for every positive word of the braid. On three strands it is the braid
 written as alternating powers of a and b found from the right, starting with
@@ -121,7 +127,9 @@ raises ValueError.)");
         return FROMBRAID(BraidBasics::BLEFTGCD(X, Y), JOINTFORM(FX, FY));
       },
       "a"_a, "b"_a,
-      R"(The greatest common left divisor of two positive braid words, a positive
+      R"(left_gcd(a, b) -> word
+
+The greatest common left divisor of two positive braid words, a positive
 word: left_gcd('aba', 'ab') is 'ab'. The result is a str when both arguments
 are str, a tuple otherwise. A word with an inverse letter raises ValueError.)");
 
@@ -139,7 +147,9 @@ are str, a tuple otherwise. A word with an inverse letter raises ValueError.)");
         return FROMBRAID(BraidBasics::BRIGHTLCM(X, Y), JOINTFORM(FX, FY));
       },
       "a"_a, "b"_a,
-      R"(The least common right multiple of two positive braid words, a positive
+      R"(right_lcm(a, b) -> word
+
+The least common right multiple of two positive braid words, a positive
 word beginning with a: right_lcm('a', 'b') is 'aba'. The result is a str when
 both arguments are str, a tuple otherwise. A word with an inverse letter
 raises ValueError.)");

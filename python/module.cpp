@@ -21,8 +21,8 @@ are ignored, any other character raises ValueError), or as a sequence of
 non-zero ints in the Tietze convention of SageMath, i for sigma_i and -i for
 its inverse, 1 <= |i| <= 49 (so a SageMath braid b is passed as b.Tietze()).
 A braid lives on one more strand than its largest generator. Functions that
-return words return them in the form of the argument: a str for a str, a
-tuple of ints for a sequence.
+return words ("word" in the signatures) return them in the form of the
+argument: a str for a str, a tuple of ints for a sequence.
 
 Orderings (the argument ordering of compare, sign and handle_reduce):
   "R"  the original Ravelind ordering, sigma_1 large (the default);
@@ -38,6 +38,12 @@ References:
   (1969), 235-254.
   T. V. Dubrovina and N. I. Dubrovin, On braid groups, Sbornik: Mathematics
   192 (2001), no. 5, 693-703.)";
+
+  // Each docstring begins with its own signature, written for the Python
+  // reader (a braid is a str or a Tietze sequence, a word comes back in the
+  // same form), rather than the one pybind11 would derive from C++ types.
+  pybind11::options OPTIONS;
+  OPTIONS.disable_function_signatures();
 
   M.attr("__version__") = KORVEL_VERSION;
   M.attr("MAX_LENGTH") = BraidBasics::BMAXLENGTH;

@@ -83,7 +83,9 @@ std::string TIKZOF(py::handle WORD, py::handle MARK) {
 
 void BINDPICTURES(py::module_& M) {
   M.def("svg", &SVGOF, "b"_a, "mark"_a = py::none(),
-        R"(The picture of the braid word b as an SVG document (a str).
+        R"(svg(b, mark=None) -> str
+
+The picture of the braid word b as an SVG document (a str).
 
 Strands are numbered 1..n from the top and the word is read from left to
 right, one column per letter; sigma_i lets the strand at position i pass over
@@ -92,11 +94,15 @@ start..stop-1, 0-based as in handle_reduction_steps, so that
 svg(*step) draws a step of handle reduction with its handle.)");
 
   M.def("tikz", &TIKZOF, "b"_a, "mark"_a = py::none(),
-        R"(The picture of the braid word b as a tikzpicture environment (a str)
+        R"(tikz(b, mark=None) -> str
+
+The picture of the braid word b as a tikzpicture environment (a str)
 for a LaTeX document that loads the tikz package; the same picture and the
 same mark as svg.)");
 
-  py::class_<PICTURE>(M, "Braid", R"(A braid word to look at: in a Jupyter notebook it shows as its picture.
+  py::class_<PICTURE>(M, "Braid", R"(Braid(b, mark=None)
+
+A braid word to look at: in a Jupyter notebook it shows as its picture.
 
 Braid(b, mark=None) keeps the word b (a str or a Tietze sequence) and the
 optional marked stretch (start, stop), checked as svg checks them. Its
@@ -117,10 +123,10 @@ shows each step of handle reduction with its handle.)")
       .def_readonly("mark", &PICTURE::MARK, "The marked stretch (start, stop), or None.")
       .def(
           "_repr_svg_", [](const PICTURE& P) { return SVGOF(P.WORD, P.MARK); },
-          "The SVG picture, for Jupyter.")
+          "_repr_svg_() -> str\n\nThe SVG picture, for Jupyter.")
       .def(
           "tikz", [](const PICTURE& P) { return TIKZOF(P.WORD, P.MARK); },
-          "The TikZ picture.")
+          "tikz() -> str\n\nThe TikZ picture.")
       .def("__repr__", [](const PICTURE& P) {
         if (P.MARK.is_none()) {
           return py::str("korvel.Braid({!r})").format(P.WORD);

@@ -37,7 +37,9 @@ void BINDREDUCTION(py::module_& M) {
         return -SIGNVALUE(handlereduction::BCOMPARE(X1, X2, QUOTIENT));
       },
       "b1"_a, "b2"_a, "ordering"_a = "R",
-      R"(Compare two braids in a braid ordering.
+      R"(compare(b1, b2, ordering='R') -> int
+
+Compare two braids in a braid ordering.
 
 Returns -1 when b1 < b2, 0 when b1 and b2 are the same braid, 1 when b1 > b2.
 The answer is the sign of inverse(b1).b2 after handle reduction, as the
@@ -57,7 +59,9 @@ form (sigma_n large), "U" the Dubrovina-Dubrovin ordering.)");
         return SIGNVALUE(handlereduction::BSIGN(X));
       },
       "b"_a, "ordering"_a = "R",
-      R"(The sign of a braid in a braid ordering: 1 when b is larger than the
+      R"(sign(b, ordering='R') -> int
+
+The sign of a braid in a braid ordering: 1 when b is larger than the
 trivial braid, -1 when smaller, 0 when b is trivial: sign(b) == compare(b, '').)");
 
   M.def(
@@ -71,7 +75,9 @@ trivial braid, -1 when smaller, 0 when b is trivial: sign(b) == compare(b, '').)
         return handlereduction::BEQUIV(X1, X2);
       },
       "b1"_a, "b2"_a,
-      R"(True when the words b1 and b2 represent the same braid: inverse(b1).b2
+      R"(equivalent(b1, b2) -> bool
+
+True when the words b1 and b2 represent the same braid: inverse(b1).b2
 reduces to the empty word by handle reduction.)");
 
   M.def(
@@ -82,7 +88,9 @@ reduces to the empty word by handle reduction.)");
         TOBRAID(B, X, F);
         return handlereduction::BEQUIV(BraidBasics::BONE(), X);
       },
-      "b"_a, R"(True when the word b represents the trivial braid.)");
+      "b"_a, R"(is_trivial(b) -> bool
+
+True when the word b represents the trivial braid.)");
 
   M.def(
       "handle_reduce",
@@ -95,7 +103,9 @@ reduces to the empty word by handle reduction.)");
         return FROMBRAID(X, F);
       },
       "b"_a, "ordering"_a = "R",
-      R"(The handle-free word equivalent to b from which the ordering reads the
+      R"(handle_reduce(b, ordering='R') -> word
+
+The handle-free word equivalent to b from which the ordering reads the
 sign: the generator of least index ("R", "U") or of greatest index ("F")
 occurs with one sign only. It is the word the console's key C prints for the
 quotient. Handle reduction with free reduction after every step; under "F"
@@ -118,7 +128,9 @@ the word is flipped (sigma_i <-> sigma_(n-i)) before and after.)");
         return STEPS;
       },
       "b"_a,
-      R"(The steps of handle reduction as the console's key H shows them.
+      R"(handle_reduction_steps(b) -> list[tuple[word, tuple[int, int] | None]]
+
+The steps of handle reduction as the console's key H shows them.
 
 Returns a list of (word, (start, stop)) pairs, one per step: the word before
 the step and the handle reduced in it, word[start:stop] (0-based, stop
