@@ -5,14 +5,15 @@
 #include <ostream>
 
 #include "basics/console.h"
+#include "basics/interrupt.h"
 #include "braidbasics/alternatingnormalform.h"
 #include "braidbasics/codes3.h"
 #include "braidconjugacy/braidtable.h"
 
 namespace BraidConjugacy {
 
-std::string SSSLIST[MAXSSSTABLE + 1];
-std::int32_t MU3SSS[MAXSSSTABLE + 1];
+SSSTABLE SSSLIST;
+std::vector<std::int32_t> MU3SSS(1, 0);
 
 namespace {
 
@@ -125,44 +126,118 @@ std::vector<POS3> SSS3MEMBERS(const POS3& X) {
   return MEMBERS;
 }
 
-void BUILDSSS3LIST() {
-  std::ostream& OUT = basics::OUTPUT();
-  OUT << "Constructing the table of SSS.\n";
-  const BRAIDTABLEINDEX& IDX = TABLEINDEX();
-  const std::int32_t COUNT = std::min(BRAIDLIST.L, MAXSSSTABLE);
+std::string SSSTEXT(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P) {
+  if (P < 1 || P > S.L) {
+    return "";
+  }
+  if (!S.TEXT.empty()) {
+    return S.TEXT[static_cast<std::size_t>(P)];
+  }
+  const std::size_t C = static_cast<std::size_t>(S.CLASSOF[static_cast<std::size_t>(P)]);
+  std::string TEXT;
+  for (std::uint32_t I = S.MEMBERSTART[C]; I < S.MEMBERSTART[C + 1]; ++I) {
+    if (I > S.MEMBERSTART[C]) {
+      TEXT += ',';
+    }
+    TEXT += T.CODE[S.MEMBERS[I]];
+  }
+  return TEXT;
+}
+
+std::string SSSTABLE::operator[](std::int32_t P) const { return SSSTEXT(*this, BRAIDLIST, P); }
+
+namespace {
+
+// Writes the progress lines of the entries FROM..TO.
+void PROGRESS(std::int32_t FROM, std::int32_t TO, bool WRITE) {
+  if (!WRITE) {
+    return;
+  }
+  std::string LINES;
+  for (std::int32_t P = FROM; P <= TO; ++P) {
+    LINES += std::to_string(P);
+    LINES += " braids have been treated.\n";
+  }
+  basics::OUTPUT() << LINES;
+}
+
+// The SSS of every entry as a set of entries; false (S left incomplete) when
+// some member is not an entry. Writes the progress lines of the entries done.
+bool MAKEBYMEMBERS(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& FIRST, bool WRITE,
+                   std::int32_t& WRITTEN) {
+  S.CLASSOF.assign(static_cast<std::size_t>(T.L) + 1, 0);
+  // The SSS whose smallest member is entry M, or -1. Every member of an SSS
+  // lies on a cycle of cycling or on the flip of one, and the SSS of each of
+  // them is that same set, so the smallest member names the set; the member
+  // lists are compared all the same.
+  std::vector<std::int32_t> CLASSOFFIRST(static_cast<std::size_t>(T.L) + 1, -1);
   std::vector<std::int32_t> RANKS;
-  for (std::int32_t P = 1; P <= COUNT; ++P) {
-    bool DONE = false;
-    if (IDX.THREESTRAND) {
-      RANKS.clear();
-      const std::vector<POS3> MEMBERS = SSS3MEMBERS(IDX.FORM[P]);
-      for (const POS3& M : MEMBERS) {
-        const auto IT = M.N <= 32 ? IDX.RANKOFKEY.find(POS3KEY(M)) : IDX.RANKOFKEY.end();
-        if (IT == IDX.RANKOFKEY.end()) {
-          break;
-        }
-        RANKS.push_back(IT->second);
+  constexpr std::int32_t CHUNK = 1024;
+  for (std::int32_t P = 1; P <= T.L; ++P) {
+    if (P % CHUNK == 0) {
+      basics::CHECKINTERRUPT();
+      PROGRESS(WRITTEN + 1, P - 1, WRITE);
+      WRITTEN = P - 1;
+    }
+    RANKS.clear();
+    for (const POS3& M : SSS3MEMBERS(T.FORM[static_cast<std::size_t>(P)])) {
+      const std::int32_t R = M.N <= 32 ? T.INDEX.FIND(POS3KEY(M)) : 0;
+      if (R == 0) {
+        return false;
       }
-      DONE = RANKS.size() == MEMBERS.size();
-      if (DONE) {
-        // The table is in increasing order, so rank order is the order of
-        // the SSS list.
-        std::sort(RANKS.begin(), RANKS.end());
-        std::string TEXT = IDX.CODE[RANKS[0]];
-        for (std::size_t I = 1; I < RANKS.size(); ++I) {
-          TEXT += ",";
-          TEXT += IDX.CODE[RANKS[I]];
-        }
-        SSSLIST[P] = std::move(TEXT);
-        MU3SSS[P] = RANKS[0];
+      RANKS.push_back(R);
+    }
+    std::sort(RANKS.begin(), RANKS.end());
+    std::int32_t& C = CLASSOFFIRST[static_cast<std::size_t>(RANKS[0])];
+    if (C < 0) {
+      C = static_cast<std::int32_t>(S.FIRSTENTRY.size());
+      S.FIRSTENTRY.push_back(P);
+      S.MEMBERS.insert(S.MEMBERS.end(), RANKS.begin(), RANKS.end());
+      S.MEMBERSTART.push_back(static_cast<std::uint32_t>(S.MEMBERS.size()));
+    } else {
+      const std::size_t FROM = S.MEMBERSTART[static_cast<std::size_t>(C)];
+      const std::size_t SIZE = S.MEMBERSTART[static_cast<std::size_t>(C) + 1] - FROM;
+      if (SIZE != RANKS.size() || !std::equal(RANKS.begin(), RANKS.end(), S.MEMBERS.begin() +
+                                                                             static_cast<std::ptrdiff_t>(FROM))) {
+        return false;
       }
     }
-    if (!DONE) {
-      SSSLIST[P] = SSS3ASALTCODEDSTRING(ENTRY(BRAIDLIST, P));
-      MU3SSS[P] = RANKFIRSTENTRY(SSSLIST[P]);
+    S.CLASSOF[static_cast<std::size_t>(P)] = C;
+    FIRST[static_cast<std::size_t>(P)] = RANKS[0];
+  }
+  return true;
+}
+
+}  // namespace
+
+void MAKESSSTABLE(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& FIRST, bool WRITE) {
+  if (WRITE) {
+    basics::OUTPUT() << "Constructing the table of SSS.\n";
+  }
+  S = SSSTABLE{};
+  S.L = T.L;
+  FIRST.assign(static_cast<std::size_t>(T.L) + 1, 0);
+  std::int32_t WRITTEN = 0;
+  if (T.THREESTRAND && MAKEBYMEMBERS(T, S, FIRST, WRITE, WRITTEN)) {
+    PROGRESS(WRITTEN + 1, T.L, WRITE);
+    return;
+  }
+  S = SSSTABLE{};
+  S.L = T.L;
+  S.TEXT.assign(static_cast<std::size_t>(T.L) + 1, "");
+  for (std::int32_t P = 1; P <= T.L; ++P) {
+    basics::CHECKINTERRUPT();
+    std::string& TEXT = S.TEXT[static_cast<std::size_t>(P)];
+    TEXT = SSS3ASALTCODEDSTRING(ENTRY(T, P));
+    BraidBasics::BRAID B;
+    BraidBasics::BDEF(B, BraidBasics::ALTDECODE3(std::string_view(TEXT).substr(0, TEXT.find(','))));
+    FIRST[static_cast<std::size_t>(P)] = RANKIN(T, B);
+    if (P > WRITTEN) {
+      PROGRESS(P, P, WRITE);
     }
-    OUT << P << " braids have been treated.\n";
   }
 }
+
+void BUILDSSS3LIST() { MAKESSSTABLE(BRAIDLIST, SSSLIST, MU3SSS, true); }
 
 }  // namespace BraidConjugacy
