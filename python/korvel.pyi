@@ -5,6 +5,7 @@ from typing import Literal, NamedTuple, Optional, Sequence, SupportsIndex, Tuple
 __version__: str
 MAX_LENGTH: int
 MAX_STRANDS: int
+MAX_STUDY_BOUND: int
 
 # A braid: a str of letters a..z, A..Z (blanks and "." ignored), or a
 # sequence of non-zero ints in the Tietze convention, 1 <= |i| <= 49.
@@ -58,3 +59,14 @@ class StudyRow(NamedTuple):
     mu3sss_conjugator: int
 
 def braid_table(bound: int, ordering: Ordering = "R") -> list[StudyRow]: ...
+
+# Pictures: mark is a stretch (start, stop) of letters, 0-based, stop excluded.
+def svg(b: BraidLike, mark: Optional[Tuple[int, int]] = None) -> str: ...
+def tikz(b: BraidLike, mark: Optional[Tuple[int, int]] = None) -> str: ...
+
+class Braid:
+    word: BraidLike
+    mark: Optional[Tuple[int, int]]
+    def __init__(self, b: BraidLike, mark: Optional[Tuple[int, int]] = None) -> None: ...
+    def _repr_svg_(self) -> str: ...
+    def tikz(self) -> str: ...

@@ -53,4 +53,5 @@ References:
   korvelpython::BINDREDUCTION(M);
   korvelpython::BINDGARSIDE(M);
   korvelpython::BINDPICTURES(M);
+  korvelpython::BINDSTUDY(M);
 }
