@@ -110,6 +110,9 @@ void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS) {
   T.INDEX.RESET(T.L);
   T.BLOCKS.clear();
   for (std::int32_t P = 1; P <= T.L; ++P) {
+    if (P % 4096 == 0) {
+      basics::CHECKINTERRUPT();
+    }
     const POS3& X = T.FORM[static_cast<std::size_t>(P)];
     const std::string ALT = POS3ALTWORD(X);
     T.WORD.PUSH(ALT);
@@ -196,7 +199,11 @@ std::vector<POS3> SORTBYCODES(const std::vector<POS3>& BRAIDS, char OPTION) {
     }
     K.INDEX = static_cast<std::int32_t>(I);
   }
-  std::sort(KEYS.begin(), KEYS.end(), [](const SORTKEY& X, const SORTKEY& Y) {
+  std::uint32_t COMPARISONS = 0;
+  std::sort(KEYS.begin(), KEYS.end(), [&COMPARISONS](const SORTKEY& X, const SORTKEY& Y) {
+    if ((++COMPARISONS & 0xFFFF) == 0) {
+      basics::CHECKINTERRUPT();
+    }
     return std::memcmp(X.BYTES, Y.BYTES, sizeof X.BYTES) < 0;
   });
   std::vector<POS3> SORTED(BRAIDS.size());
@@ -359,7 +366,9 @@ std::int32_t LONGESTCODE(const BRAIDTABLE& T) {
 void BUILDBRAIDLIST() {
   std::ostream& OUT = basics::OUTPUT();
   OUT << "Constructing the braid table.\n";
-  MAKEBRAIDTABLE(BRAIDLIST, BraidBasics::LENGTHBOUND, WIDTHBOUND);
+  BRAIDTABLE T;
+  MAKEBRAIDTABLE(T, BraidBasics::LENGTHBOUND, WIDTHBOUND);
+  std::swap(BRAIDLIST, T);
   BraidBasics::MAXCODELENGTHINBRAIDLIST =
       std::max(BraidBasics::MAXCODELENGTHINBRAIDLIST, LONGESTCODE(BRAIDLIST));
   OUT << "Construction completed: there exist " << BRAIDLIST.L
@@ -421,13 +430,19 @@ std::int32_t RANKIN(const BRAIDTABLE& T, const BraidBasics::BRAID& B) {
     return -1;
   }
   if (T.BLOCKS.empty() && T.L > 0) {
-    T.BLOCKS.reserve(static_cast<std::size_t>(T.L));
+    // Made aside and kept only whole, so that an interrupt leaves none.
+    std::vector<std::pair<std::uint64_t, std::int32_t>> BLOCKS;
+    BLOCKS.reserve(static_cast<std::size_t>(T.L));
     for (std::int32_t P = 1; P <= T.L; ++P) {
+      if (P % 1024 == 0) {
+        basics::CHECKINTERRUPT();
+      }
       BraidBasics::BRAID ENTRYBRAID;
       BraidBasics::BDEF(ENTRYBRAID, ENTRY(T, P));
-      T.BLOCKS.emplace_back(BLOCKHASH(ENTRYBRAID, 3), P);
+      BLOCKS.emplace_back(BLOCKHASH(ENTRYBRAID, 3), P);
     }
-    std::sort(T.BLOCKS.begin(), T.BLOCKS.end());
+    std::sort(BLOCKS.begin(), BLOCKS.end());
+    T.BLOCKS = std::move(BLOCKS);
   }
   std::uint64_t BLOCK[9];
   BURAUNBLOCK3(IMAGE, BLOCK);

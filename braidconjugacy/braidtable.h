@@ -100,7 +100,8 @@ std::int32_t LONGESTCODE(const BRAIDTABLE& T);
 // positive words on WIDTHBOUND strands of length at most LENGTHBOUND, raises
 // MAXCODELENGTHINBRAIDLIST to the longest code of an entry, and writes
 // "Construction completed: there exist N positive braids of length at most
-// LENGTHBOUND in B_3.".
+// LENGTHBOUND in B_3.". The table is built aside and replaces BRAIDLIST
+// whole, so an interrupt leaves the old one.
 void BUILDBRAIDLIST();
 
 // The position of the first entry of T that represents the same braid as B;

@@ -48,7 +48,8 @@ void MAKEMU3TABLES(const BRAIDTABLE& T, const SSSTABLE& S, const std::vector<std
                    std::vector<std::int32_t>& MU3SSSCONJOF);
 
 // Fills MU3, MU3CONJ and MU3SSSCONJ for the entries of BRAIDLIST, from
-// SSSLIST and MU3SSS. Writes nothing.
+// SSSLIST and MU3SSS, replacing the three only when all are made. Writes
+// nothing.
 void BUILDMU3();
 
 }  // namespace BraidConjugacy

@@ -53,6 +53,11 @@ struct SSSTABLE {
 // The SSS string of entry P of T, whose SSS table is S.
 std::string SSSTEXT(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P);
 
+// Appends to OUT the words of the members of the SSS of entry P of T, in
+// order, joined by ",": ALTDECODE3 of its SSS string, each code decoded
+// whole however long the string is.
+void APPENDSSSWORDS(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P, std::string& OUT);
+
 // SSSLIST[P]: the SSS string of entry P of BRAIDLIST.
 extern SSSTABLE SSSLIST;
 
@@ -97,7 +102,8 @@ std::vector<POS3> SSS3MEMBERS(const POS3& X);
 // basics::CHECKINTERRUPT.
 void MAKESSSTABLE(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& FIRST, bool WRITE);
 
-// MAKESSSTABLE of BRAIDLIST into SSSLIST and MU3SSS, with its messages.
+// MAKESSSTABLE of BRAIDLIST into SSSLIST and MU3SSS, with its messages; the
+// two are replaced only when the whole table is made.
 void BUILDSSS3LIST();
 
 }  // namespace BraidConjugacy

@@ -157,7 +157,7 @@ void LISTMU3ROWS(std::string_view WHAT, const std::vector<std::int32_t>& TARGET,
   LISTINGHEADER(WHAT);
   std::string ROWS;
   for (std::int32_t P = 1; P <= BC::BRAIDLIST.L; ++P) {
-    if (P % 256 == 0) {
+    if (P % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     RANKLABEL(ROWS, P);
@@ -178,7 +178,7 @@ void LISTBUILDROWS(const BC::STUDYTABLES& S) {
   const BC::BRAIDTABLE& T = S.BRAIDS;
   std::string ROWS;
   for (std::int32_t P = 1; P <= T.L; ++P) {
-    if (P % 256 == 0) {
+    if (P % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     ROWS += std::to_string(P);
@@ -187,18 +187,7 @@ void LISTBUILDROWS(const BC::STUDYTABLES& S) {
     ROWS += "; mu3SSS = ";
     PADLEFT(ROWS, BC::ALTWORD(T, VALIDRANK(T, AT(S.MU3SSS, P))), S.LENGTHBOUND);
     ROWS += " SSS: (";
-    // The members' words: each code of the SSS string decoded whole, however
-    // long the string.
-    const std::string SSS = BC::SSSTEXT(S.SSS, T, P);
-    for (std::size_t FROM = 0;;) {
-      const std::size_t COMMA = SSS.find(',', FROM);
-      ROWS += BraidBasics::ALTDECODE3(std::string_view(SSS).substr(FROM, COMMA - FROM));
-      if (COMMA == std::string::npos) {
-        break;
-      }
-      ROWS += ',';
-      FROM = COMMA + 1;
-    }
+    BC::APPENDSSSWORDS(S.SSS, T, P, ROWS);
     ROWS += ")\n";
     FLUSHIFFULL(ROWS);
   }
@@ -271,7 +260,7 @@ void STUDYMU3() {
   auto CODE9 = [&ROWS, &T](std::int32_t P) { PADRIGHT(ROWS, T.CODE[VALIDRANK(T, P)], 9); };
   std::string TEXT;
   for (std::int32_t R = 1; R <= T.L; ++R) {
-    if (R % 256 == 0) {
+    if (R % 256 == 1) {
       basics::CHECKINTERRUPT();
     }
     TEXT = U;
