@@ -1,7 +1,9 @@
 # Installs the build tree BUILD into the fresh prefix WORK/prefix and checks
 # the installed package as its users meet it:
 #   CXX=ON     the example of SOURCE/examples is configured with
-#              find_package(Korvel) and the prefix alone, built and run on
+#              find_package(Korvel) and the prefix alone (and the compiler
+#              CXX_COMPILER with the flags CXX_FLAGS the libraries were built
+#              with, as a consumer must use a like C++ library), built and run on
 #              words whose signs and symmetric normal forms are known; the
 #              same source is compiled a second time with the flags of
 #              pkg-config korvel, when pkg-config is there;
@@ -36,7 +38,8 @@ Ab: sign -, symmetric normal form A.....b
   file(WRITE ${WORK}/words.txt "${INPUT}")
 
   run(${CMAKE_COMMAND} -S ${SOURCE}/examples -B ${WORK}/example -DCMAKE_PREFIX_PATH=${PREFIX}
-      -DCMAKE_BUILD_TYPE=Release)
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+      "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
   run(${CMAKE_COMMAND} --build ${WORK}/example)
   execute_process(COMMAND ${WORK}/example/braidsigns INPUT_FILE ${WORK}/words.txt
                   OUTPUT_VARIABLE OUT RESULT_VARIABLE STATUS)
@@ -51,7 +54,7 @@ Ab: sign -, symmetric normal form A.....b
     get_filename_component(PCDIR "${PCFILE}" DIRECTORY)
     set(ENV{PKG_CONFIG_PATH} ${PCDIR})
     run(${PKGCONFIG} --cflags --libs korvel)
-    separate_arguments(FLAGS UNIX_COMMAND "${OUTPUT}")
+    separate_arguments(FLAGS UNIX_COMMAND "${CXX_FLAGS} ${OUTPUT}")
     run(${CXX_COMPILER} ${SOURCE}/examples/braidsigns.cpp -o ${WORK}/braidsigns-pc ${FLAGS})
     execute_process(COMMAND ${WORK}/braidsigns-pc INPUT_FILE ${WORK}/words.txt
                     OUTPUT_VARIABLE OUT RESULT_VARIABLE STATUS)
