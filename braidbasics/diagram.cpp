@@ -41,12 +41,14 @@ DIAGRAMPOINT MID(DIAGRAMPOINT A, DIAGRAMPOINT B, double T) {
   return {A.X + (B.X - A.X) * T, A.Y + (B.Y - A.Y) * T};
 }
 
-// The pieces of the cubic P0 P1 P2 P3 for the parameters 0..T and T..1
-// (de Casteljau), each as its four points.
+// A cubic Bezier curve by its end points P0, P3 and control points P1, P2.
 struct CUBIC {
   DIAGRAMPOINT P0, P1, P2, P3;
 };
 
+// LEFT and RIGHT := the pieces of C for the parameters 0..T and T..1, each a
+// cubic again (de Casteljau's construction), so a piece draws exactly the
+// same points as the stretch of C it replaces.
 void SPLITCUBIC(const CUBIC& C, double T, CUBIC& LEFT, CUBIC& RIGHT) {
   const DIAGRAMPOINT A = MID(C.P0, C.P1, T);
   const DIAGRAMPOINT B = MID(C.P1, C.P2, T);
@@ -160,11 +162,13 @@ std::string DESCRIPTION(const DIAGRAM& D) {
   } else {
     TEXT += ", nothing marked.";
   }
+  TEXT += D.STRANDS == 1 ? std::string(" The strand stands at position 1")
+                         : " The strands stand at positions 1 to " + std::to_string(D.STRANDS) +
+                               ", numbered from the top";
   TEXT +=
-      " Strands stand at positions numbered from the top and the word is read from left to "
-      "right, one column per letter; sigma_i exchanges the positions i and i+1, the strand "
-      "coming from position i passing over the one coming from position i+1 (sigma_i^-1: "
-      "under).";
+      "; the word is read from left to right, one column per letter; sigma_i exchanges the "
+      "positions i and i+1, the strand coming from position i passing over the one coming "
+      "from position i+1 (sigma_i^-1: under).";
   return TEXT;
 }
 
@@ -280,21 +284,23 @@ DIAGRAM BDIAGRAM(const BRAID& B, std::int32_t MARKFIRST, std::int32_t MARKLAST) 
     const CUBIC UP = {{X0, YJ}, {XM, YJ}, {XM, YI}, {X1, YI}};
     for (std::int32_t S : {FROMI, FROMJ}) {
       DIAGRAMSTRAND& PATH = D.STRANDPATHS[static_cast<std::size_t>(S - 1)];
-      DIAGRAMPOINT& AT_PEN = PEN[static_cast<std::size_t>(S)];
+      DIAGRAMPOINT& SPEN = PEN[static_cast<std::size_t>(S)];
       const CUBIC& C = S == FROMI ? DOWN : UP;
-      LINETO(PATH, AT_PEN, C.P0);
+      LINETO(PATH, SPEN, C.P0);
       if (S == OVER) {
-        CURVETO(PATH, AT_PEN, C);
+        CURVETO(PATH, SPEN, C);
       } else {
+        // REST runs over t = 1/2 - g .. 1; the gap ends at t = 1/2 + g, which
+        // is 2g / (1/2 + g) of the way along it.
         CUBIC BEFORE;
         CUBIC REST;
         CUBIC GAP;
         CUBIC AFTER;
         SPLITCUBIC(C, 0.5 - GAPHALFWIDTH, BEFORE, REST);
         SPLITCUBIC(REST, (2 * GAPHALFWIDTH) / (0.5 + GAPHALFWIDTH), GAP, AFTER);
-        CURVETO(PATH, AT_PEN, BEFORE);
-        MOVETO(PATH, AT_PEN, AFTER.P0);
-        CURVETO(PATH, AT_PEN, AFTER);
+        CURVETO(PATH, SPEN, BEFORE);
+        MOVETO(PATH, SPEN, AFTER.P0);
+        CURVETO(PATH, SPEN, AFTER);
       }
     }
     AT[static_cast<std::size_t>(I)] = FROMJ;

@@ -11,6 +11,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "braidbasics/braid.h"
 #include "tests/support/braid_words.h"
@@ -44,72 +45,39 @@ int MOVES(const DIAGRAMSTRAND& S) {
 
 double DISTANCE(DIAGRAMPOINT A, DIAGRAMPOINT B) { return std::hypot(A.X - B.X, A.Y - B.Y); }
 
-TEST(BDIAGRAM, SigmaOnePassesTheFirstStrandOverTheSecond) {
-  const DIAGRAM D = BDIAGRAM(DEF("a"));
-  ASSERT_EQ(D.STRANDS, 2);
-  ASSERT_EQ(D.CROSSINGS.size(), 1U);
-  EXPECT_EQ(D.CROSSINGS[0].COLUMN, 1);
-  EXPECT_EQ(D.CROSSINGS[0].POSITION, 1);
-  EXPECT_EQ(D.CROSSINGS[0].OVER, 1);
-  EXPECT_EQ(D.CROSSINGS[0].UNDER, 2);
-  EXPECT_EQ(STRAND(D, 1).END, 2);
-  EXPECT_EQ(STRAND(D, 2).END, 1);
-  // The over-strand: a straight lead-in, one unbroken curve down, a lead-out.
-  const DIAGRAMSTRAND& OVER = STRAND(D, 1);
-  ASSERT_EQ(OVER.PATH.size(), 4U);
-  EXPECT_EQ(OVER.PATH[0].KIND, 'M');
-  EXPECT_EQ(OVER.PATH[1].KIND, 'L');
-  EXPECT_EQ(OVER.PATH[2].KIND, 'C');
-  EXPECT_EQ(OVER.PATH[3].KIND, 'L');
-  EXPECT_EQ(OVER.PATH[0].P.Y, D.POSITIONY[0]);
-  EXPECT_EQ(OVER.PATH[1].P.X, D.COLUMNLEFT[0]);
-  EXPECT_EQ(OVER.PATH[2].P.X, D.COLUMNLEFT[1]);
-  EXPECT_EQ(OVER.PATH[2].P.Y, D.POSITIONY[1]);
-  EXPECT_EQ(OVER.PATH[3].P.Y, D.POSITIONY[1]);
-  // The under-strand is broken once.
-  EXPECT_EQ(MOVES(STRAND(D, 2)), 2);
-}
-
-TEST(BDIAGRAM, AnInverseLetterPassesTheFirstStrandUnder) {
-  // aB: a crosses the strands from positions 1 and 2 (1 over); then B, on
-  // positions 2 and 3, finds strand 1 at position 2 and strand 3 at 3, and
-  // sends the one from position 2, strand 1, under strand 3.
-  const DIAGRAM D = BDIAGRAM(DEF("aB"));
-  ASSERT_EQ(D.STRANDS, 3);
-  ASSERT_EQ(D.CROSSINGS.size(), 2U);
-  EXPECT_EQ(D.CROSSINGS[1].COLUMN, 2);
-  EXPECT_EQ(D.CROSSINGS[1].LETTER, -2);
-  EXPECT_EQ(D.CROSSINGS[1].POSITION, 2);
-  EXPECT_EQ(D.CROSSINGS[1].OVER, 3);
-  EXPECT_EQ(D.CROSSINGS[1].UNDER, 1);
-  EXPECT_EQ(STRAND(D, 1).END, 3);
-  EXPECT_EQ(STRAND(D, 2).END, 1);
-  EXPECT_EQ(STRAND(D, 3).END, 2);
-  EXPECT_EQ(MOVES(STRAND(D, 1)), 2);  // under once
-  EXPECT_EQ(MOVES(STRAND(D, 2)), 2);
-  EXPECT_EQ(MOVES(STRAND(D, 3)), 1);
-}
-
-TEST(BDIAGRAM, CrossingsFollowTheStrandsThroughTheWord) {
-  // abA on 3 strands, by hand: a: 1 over 2 -> (2,1,3); b: strand 1 at
-  // position 2 over strand 3 -> (2,3,1); A: strands 2 and 3, the one from
-  // position 1 (strand 2) under -> (3,2,1).
-  const DIAGRAM D = BDIAGRAM(DEF("abA"));
-  ASSERT_EQ(D.CROSSINGS.size(), 3U);
-  const int kOver[] = {1, 1, 3};
-  const int kUnder[] = {2, 3, 2};
-  for (int K = 0; K < 3; ++K) {
-    SCOPED_TRACE(K + 1);
-    EXPECT_EQ(D.CROSSINGS[static_cast<std::size_t>(K)].OVER, kOver[K]);
-    EXPECT_EQ(D.CROSSINGS[static_cast<std::size_t>(K)].UNDER, kUnder[K]);
-  }
-  EXPECT_EQ(STRAND(D, 1).END, 3);
-  EXPECT_EQ(STRAND(D, 2).END, 2);
-  EXPECT_EQ(STRAND(D, 3).END, 1);
-  // A pure braid brings every strand home.
-  const DIAGRAM PURE = BDIAGRAM(DEF("aabBBb"));
-  for (const DIAGRAMSTRAND& S : PURE.STRANDPATHS) {
-    EXPECT_EQ(S.END, S.START);
+// Worked out by hand, letter by letter, with the strands named by their
+// starting positions. a: strand 1 over 2, positions (2,1,3). aB, then B on
+// positions 2 and 3 (strands 1 and 3): the one from position 2, strand 1,
+// goes under; ends (2,3,1). abA: b sends strand 1 (position 2) over 3,
+// giving (2,3,1); A on strands 2 and 3 sends the one from position 1,
+// strand 2, under; ends (3,2,1). aabBBb: a pure braid, every strand home.
+TEST(BDIAGRAM, WhichStrandIsOverAndWhereEachEnds) {
+  struct Case {
+    const char* WORD;
+    std::vector<int> OVER, UNDER, END;  // END[s - 1]: where strand s ends
+  };
+  const Case kCases[] = {{"a", {1}, {2}, {2, 1}},
+                         {"aB", {1, 3}, {2, 1}, {3, 1, 2}},
+                         {"abA", {1, 1, 3}, {2, 3, 2}, {3, 2, 1}},
+                         {"aabBBb", {1, 2, 2, 2, 3, 3}, {2, 1, 3, 3, 2, 2}, {1, 2, 3}}};
+  for (const Case& C : kCases) {
+    SCOPED_TRACE(C.WORD);
+    const DIAGRAM D = BDIAGRAM(DEF(C.WORD));
+    ASSERT_EQ(D.CROSSINGS.size(), C.OVER.size());
+    std::vector<int> UNDERCOUNT(static_cast<std::size_t>(D.STRANDS) + 1, 0);
+    for (std::size_t K = 0; K < C.OVER.size(); ++K) {
+      SCOPED_TRACE(K + 1);
+      EXPECT_EQ(D.CROSSINGS[K].COLUMN, static_cast<int>(K + 1));
+      EXPECT_EQ(D.CROSSINGS[K].OVER, C.OVER[K]);
+      EXPECT_EQ(D.CROSSINGS[K].UNDER, C.UNDER[K]);
+      ++UNDERCOUNT[static_cast<std::size_t>(C.UNDER[K])];
+    }
+    for (int S = 1; S <= D.STRANDS; ++S) {
+      SCOPED_TRACE(S);
+      EXPECT_EQ(STRAND(D, S).END, C.END[static_cast<std::size_t>(S - 1)]);
+      // One path per strand: its first move, and one more per gap.
+      EXPECT_EQ(MOVES(STRAND(D, S)), 1 + UNDERCOUNT[static_cast<std::size_t>(S)]);
+    }
   }
 }
 
@@ -251,19 +219,9 @@ TEST(BSVGDIAGRAM, StructureOfThePicture) {
             std::string::npos);
 }
 
-TEST(BSVGDIAGRAM, SizeAndViewBoxAgree) {
-  const std::string SVG = BraidBasics::BSVGDIAGRAM(DEF("ab"));
-  const DIAGRAM D = BDIAGRAM(DEF("ab"));
-  const std::string W = std::to_string(static_cast<int>(D.WIDTH));
-  const std::string H = std::to_string(static_cast<int>(D.HEIGHT));
-  ASSERT_EQ(D.WIDTH, static_cast<int>(D.WIDTH));  // whole pixels in this layout
-  EXPECT_NE(SVG.find("width=\"" + W + "\" height=\"" + H + "\" viewBox=\"0 0 " + W + " " + H + "\""),
-            std::string::npos);
-  EXPECT_EQ(COUNT(SVG, "class=\"handle\""), 0U);
-  EXPECT_NE(SVG.find("nothing marked"), std::string::npos);
-}
-
 TEST(BSVGDIAGRAM, TheOverStrandOfOneLetterByHand) {
+  // Lead-in, one curve leaving and reaching its positions level, lead-out;
+  // this layout puts every point on whole pixels.
   const DIAGRAM D = BDIAGRAM(DEF("a"));
   const auto N = [](double V) { return std::to_string(static_cast<int>(V)); };
   const double X0 = D.COLUMNLEFT[0];
@@ -275,7 +233,14 @@ TEST(BSVGDIAGRAM, TheOverStrandOfOneLetterByHand) {
   const std::string EXPECTED = "d=\"M" + N(D.LEFTEDGE) + " " + N(Y1) + "L" + N(X0) + " " + N(Y1) +
                                "C" + N(XM) + " " + N(Y1) + " " + N(XM) + " " + N(Y2) + " " +
                                N(X1) + " " + N(Y2) + "L" + N(END) + " " + N(Y2) + "\"";
-  EXPECT_NE(BraidBasics::BSVGDIAGRAM(DEF("a")).find(EXPECTED), std::string::npos) << EXPECTED;
+  const std::string SVG = BraidBasics::BSVGDIAGRAM(DEF("a"));
+  EXPECT_NE(SVG.find(EXPECTED), std::string::npos) << EXPECTED;
+  const std::string W = N(D.WIDTH);
+  const std::string H = N(D.HEIGHT);
+  EXPECT_NE(SVG.find("width=\"" + W + "\" height=\"" + H + "\" viewBox=\"0 0 " + W + " " + H + "\""),
+            std::string::npos);
+  EXPECT_NE(SVG.find("nothing marked"), std::string::npos);
+  EXPECT_EQ(COUNT(SVG, "class=\"handle\""), 0U);
 }
 
 TEST(BSVGDIAGRAM, SameInputSameBytes) {

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -40,9 +42,10 @@ std::string READ(const std::string& PATH) {
 // Runs korvel with ARGS, standard input from /dev/null, standard output to
 // OUTPATH (a fresh file unless given).
 ProgramRun KORVEL(const std::vector<std::string>& ARGS, const std::string& OUTPATH = "") {
-  const std::string DIR = ::testing::TempDir();
-  const std::string OUTFILE = OUTPATH.empty() ? DIR + "korvel_pictures_out" : OUTPATH;
-  const std::string ERRFILE = DIR + "korvel_pictures_err";
+  // Named by this process, as ctest runs tests side by side.
+  const std::string STEM = ::testing::TempDir() + "korvel_pictures_" + std::to_string(getpid());
+  const std::string OUTFILE = OUTPATH.empty() ? STEM + "_out" : OUTPATH;
+  const std::string ERRFILE = STEM + "_err";
   posix_spawn_file_actions_t ACTIONS;
   posix_spawn_file_actions_init(&ACTIONS);
   posix_spawn_file_actions_addopen(&ACTIONS, 0, "/dev/null", O_RDONLY, 0);
@@ -73,6 +76,10 @@ ProgramRun KORVEL(const std::vector<std::string>& ARGS, const std::string& OUTPA
     RUN.OUT = READ(OUTFILE);
   }
   RUN.ERR = READ(ERRFILE);
+  std::remove(ERRFILE.c_str());
+  if (OUTPATH.empty()) {
+    std::remove(OUTFILE.c_str());
+  }
   return RUN;
 }
 
@@ -142,6 +149,35 @@ TEST(PictureOptions, AFailedWriteIsNotASuccess) {
   const ProgramRun RUN = KORVEL({"--svg", "abA"}, "/dev/full");
   EXPECT_EQ(RUN.STATUS, 1);
   EXPECT_NE(RUN.ERR.find("could not be written"), std::string::npos) << RUN.ERR;
+}
+
+// The TikZ text is only right if LaTeX takes it: typeset two pictures, one
+// with a band, where pdflatex is installed (Debian: texlive-latex-base,
+// texlive-pictures).
+TEST(PictureOptions, LatexTypesetsTheTikzPictures) {
+  if (std::system("command -v pdflatex > /dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "pdflatex is not installed";
+  }
+  const std::string DIR = ::testing::TempDir() + "korvel_tikz_" + std::to_string(getpid());
+  ASSERT_EQ(std::system(("mkdir -p '" + DIR + "'").c_str()), 0);
+  const ProgramRun RUN = KORVEL({"--tikz", "abAcBBacdEzZ"});
+  ASSERT_EQ(RUN.STATUS, 0);
+  std::ofstream(DIR + "/word.tex") << RUN.OUT;
+  std::ofstream(DIR + "/band.tex") << BraidBasics::BTIKZDIAGRAM(DEF("aBcA"), 2, 3);
+  std::ofstream(DIR + "/doc.tex") << "\\documentclass{article}\n\\usepackage{tikz}\n"
+                                     "\\begin{document}\n\\input{word.tex}\n\n\\input{band.tex}\n"
+                                     "\\end{document}\n";
+  const int STATUS = std::system(("cd '" + DIR +
+                                  "' && pdflatex -interaction=nonstopmode -halt-on-error doc.tex"
+                                  " > /dev/null 2>&1")
+                                     .c_str());
+  EXPECT_EQ(STATUS, 0) << "see " << DIR << "/doc.log";
+  const std::string LOG = READ(DIR + "/doc.log");
+  EXPECT_NE(LOG.find("Output written on doc.pdf ("), std::string::npos);
+  EXPECT_EQ(LOG.find("Undefined color"), std::string::npos);
+  if (STATUS == 0) {
+    std::system(("rm -rf '" + DIR + "'").c_str());
+  }
 }
 
 TEST(WRITEPICTURE, WritesNothingForARefusedWord) {
