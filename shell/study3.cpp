@@ -104,8 +104,9 @@ void GARSIDEFIELD(std::string& OUT, std::int32_t P) {
   PADRIGHT(OUT, BC::BRAIDLIST.GARSIDE[VALIDRANK(BC::BRAIDLIST, P)], BraidBasics::LENGTHBOUND);
 }
 
-// The rank label: P and a colon, five characters for every P below 10000
-// and P followed by the colon alone from 1000 on.
+// The rank label: P, blanks and a colon, five characters for every P below
+// 10000; from 1000 on the colon follows P directly, so from 10000 on the
+// label is wider.
 void RANKLABEL(std::string& OUT, std::int32_t P) {
   OUT += std::to_string(P);
   OUT += P <= 9 ? "   :" : P <= 99 ? "  :" : P <= 999 ? " :" : ":";
