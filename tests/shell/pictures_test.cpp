@@ -180,29 +180,4 @@ TEST(PictureOptions, LatexTypesetsTheTikzPictures) {
   }
 }
 
-TEST(WRITEPICTURE, WritesNothingForARefusedWord) {
-  std::ostringstream OUT;
-  std::ostringstream ERR;
-  EXPECT_EQ(shell::WRITEPICTURE('s', "a b,c", OUT, ERR), 2);
-  EXPECT_EQ(OUT.str(), "");
-  EXPECT_EQ(ERR.str(),
-            "korvel: --svg: a braid word holds only letters, blanks and dots, not \",\"\n");
-  ERR.str("");
-  EXPECT_EQ(shell::WRITEPICTURE('t', "aB", OUT, ERR), 0);
-  EXPECT_EQ(OUT.str(), BraidBasics::BTIKZDIAGRAM(DEF("aB")));
-  EXPECT_EQ(ERR.str(), "");
-}
-
-TEST(PICTUREOPTION, OtherCommandLinesStartTheSession) {
-  std::ostringstream OUT;
-  std::ostringstream ERR;
-  int STATUS = 7;
-  const char* NONE[] = {"korvel"};
-  const char* OTHER[] = {"korvel", "--svgx", "ab"};
-  EXPECT_FALSE(shell::PICTUREOPTION(1, NONE, OUT, ERR, STATUS));
-  EXPECT_FALSE(shell::PICTUREOPTION(3, OTHER, OUT, ERR, STATUS));
-  EXPECT_EQ(STATUS, 7);
-  EXPECT_EQ(OUT.str() + ERR.str(), "");
-}
-
 }  // namespace
