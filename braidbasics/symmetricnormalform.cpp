@@ -6,14 +6,22 @@
 
 namespace BraidBasics {
 
-std::string BSYMLEFTNORMALWORD(BRAID B, std::string_view SEP) {
+void BSYMFRACTION(BRAID B, BRAID& D, BRAID& N) {
   // Right reversing gives N2 D2^-1; left reversing of that gives D^-1 N with
   // D N2 = N D2 the least common left multiple, so D and N are coprime on the
   // left: the pair of the decomposition.
   BRIGHTLEFTREVERSE(B);
-  std::string W1 = BLEFTNORMALWORD(BLEFTDEN(B), SEP);
+  D = BLEFTDEN(B);
+  N = BLEFTNUM(B);
+}
+
+std::string BSYMLEFTNORMALWORD(BRAID B, std::string_view SEP) {
+  BRAID D;
+  BRAID N;
+  BSYMFRACTION(B, D, N);
+  std::string W1 = BLEFTNORMALWORD(D, SEP);
   BINVWORD(W1);
-  std::string W2 = BLEFTNORMALWORD(BLEFTNUM(B), SEP);
+  std::string W2 = BLEFTNORMALWORD(N, SEP);
   if (W1.empty()) {
     return W2;
   }

@@ -13,6 +13,11 @@
 
 namespace BraidBasics {
 
+// D and N of the decomposition B = D^-1 N: positive words with no common
+// nontrivial left divisor, both of width B.W. A word that grows past
+// BMAXLENGTH while it is reversed throws BOUNDEXCEEDED.
+void BSYMFRACTION(BRAID B, BRAID& D, BRAID& N);
+
 // The text inv(WD) SEP WN, where WD and WN are the BLEFTNORMALWORD strings of
 // D and N with the separator SEP, and inv is BINVWORD (the order of the
 // characters reversed, the cases exchanged, so a Delta "D" becomes "d",

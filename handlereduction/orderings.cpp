@@ -116,4 +116,12 @@ char BSIGN(BRAID B) {
   return BVISIBLESIGN(B);
 }
 
+char BCOMPARE(const BRAID& B1, const BRAID& B2, BRAID& QUOTIENT) {
+  BRAID Q = BraidBasics::BINVERSED(B1);
+  BraidBasics::BCONCAT(Q, B2);
+  BREDUCE(Q);
+  QUOTIENT = Q;
+  return BVISIBLESIGN(QUOTIENT);
+}
+
 }  // namespace handlereduction

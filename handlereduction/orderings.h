@@ -40,4 +40,11 @@ char BVISIBLESIGN(const BraidBasics::BRAID& B);
 // caller's word is not changed.
 char BSIGN(BraidBasics::BRAID B);
 
+// Compares B1 with B2 under the current option: QUOTIENT := inverse(B1).B2
+// reduced by BREDUCE, and the result is its visible sign, '+' when B1 < B2,
+// '-' when B1 > B2, '1' when they are the same braid (B1 < B2 exactly when
+// B1^-1 B2 is larger than 1). QUOTIENT may be B1 or B2.
+char BCOMPARE(const BraidBasics::BRAID& B1, const BraidBasics::BRAID& B2,
+              BraidBasics::BRAID& QUOTIENT);
+
 }  // namespace handlereduction

@@ -152,29 +152,39 @@ void BFULLHREDUCE(BRAID& B) { LEFTMOSTREDUCE(B, false); }
 
 void BFULLHFREDUCE(BRAID& B) { LEFTMOSTREDUCE(B, true); }
 
-void BSTEPBYSTEPHREDUCE(BRAID& B) {
-  std::ostream& OUT = basics::OUTPUT();
+void BHREDUCESTEPS(BRAID& B, const HREDUCTIONSTEP& STEP) {
   BREDUCED = false;
   BNBREDSTEPS = 0;
   while (!BREDUCED) {
-    const std::string NUMBER = std::to_string(BNBREDSTEPS);
-    for (std::size_t K = NUMBER.size(); K < 4; ++K) {
-      OUT << ' ';
-    }
-    OUT << NUMBER << ": ";
     std::int32_t P = 0;
     std::int32_t Q = 0;
     std::int32_t I = 0;
     FINDHANDLE(B, P, Q, I);
     if (P == 0) {
       BREDUCED = true;
-      BraidBasics::BWRITELN(B);
+      STEP(B, 0, Q);
     } else {
-      BraidBasics::BSPECIALWRITELN(B, P, Q);
+      STEP(B, P, Q);
       REDUCEHANDLE(B, P, Q, I);
     }
     ++BNBREDSTEPS;
   }
+}
+
+void BSTEPBYSTEPHREDUCE(BRAID& B) {
+  std::ostream& OUT = basics::OUTPUT();
+  BHREDUCESTEPS(B, [&OUT](const BRAID& WORD, std::int32_t P, std::int32_t Q) {
+    const std::string NUMBER = std::to_string(BNBREDSTEPS);
+    for (std::size_t K = NUMBER.size(); K < 4; ++K) {
+      OUT << ' ';
+    }
+    OUT << NUMBER << ": ";
+    if (P == 0) {
+      BraidBasics::BWRITELN(WORD);
+    } else {
+      BraidBasics::BSPECIALWRITELN(WORD, P, Q);
+    }
+  });
 }
 
 // The halves are reduced first, so the last reduction starts from a product

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "braidbasics/braid.h"
 
@@ -27,6 +28,18 @@ void BFULLHREDUCE(BraidBasics::BRAID& B);
 // plain loop FINDHANDLE, REDUCEHANDLE, BFREEREDUCE; a pass resumes the handle
 // search at the first letter the previous pass changed, and allocates nothing.
 void BFULLHFREDUCE(BraidBasics::BRAID& B);
+
+// What one pass of the step-by-step reduction shows: the word as it stands
+// before the pass and the handle found in it, at the 1-based positions P..Q;
+// P = 0 on the last pass, whose word has no handle and is the result.
+using HREDUCTIONSTEP =
+    std::function<void(const BraidBasics::BRAID& WORD, std::int32_t P, std::int32_t Q)>;
+
+// Handle reduction without free reduction, the handle whose last letter comes
+// first reduced on every pass (the steps of BFULLHREDUCE), with STEP called
+// once per pass before its handle is reduced: k handles give k + 1 calls.
+// BNBREDSTEPS is the number of the pass during each call. B ends reduced.
+void BHREDUCESTEPS(BraidBasics::BRAID& B, const HREDUCTIONSTEP& STEP);
 
 // Handle reduction that prints every pass: the pass number right-aligned in
 // four columns, ": ", then the word with its handle between dots, or the

@@ -21,10 +21,7 @@ void COMPARE() {
   BRAID B1;
   BRAID B2;
   BraidBasics::BENTER2(B1, B2);
-  BraidBasics::BINV(B1);
-  BraidBasics::BCONCAT(B1, B2);
-  handlereduction::BREDUCE(B1);
-  const char SIGN = handlereduction::BVISIBLESIGN(B1);
+  const char SIGN = handlereduction::BCOMPARE(B1, B2, B1);
   if (SIGN == '1') {
     OUT << "We have B1 = B2.\n";
   } else if (SIGN == '+') {

@@ -258,7 +258,7 @@ void STUDYMU3() {
   const BC::BRAIDTABLE& T = BC::BRAIDLIST;
   std::string ROWS;
   // WRITEFIX in a field of 9: longer codes come whole.
-  auto CODE9 = [&ROWS, &T](std::int32_t P) { PADRIGHT(ROWS, T.CODE[VALIDRANK(T, P)], 9); };
+  auto CODE9 = [&](std::int32_t P) { PADRIGHT(ROWS, T.CODE[VALIDRANK(T, P)], 9); };
   std::string TEXT;
   for (std::int32_t R = 1; R <= T.L; ++R) {
     if (R % 256 == 1) {

@@ -112,3 +112,26 @@ TEST(BSYMLEFTNORMALWORD, GrowthPastTheBoundIsRefused) {
 }
 
 }  // namespace
+
+// BSYMFRACTION gives the pair of the decomposition: aB = (ab)^-1 ba, so D = ab
+// and N = ba, both of width 3; on seeded random words D^-1 N is the input's
+// braid and D, N are positive with no common left divisor.
+TEST(SymmetricFraction, NamedAndSeededWords) {
+  BRAID D;
+  BRAID N;
+  BraidBasics::BSYMFRACTION(DEF("aB"), D, N);
+  EXPECT_EQ(korveltest::WORD(D), "ab");
+  EXPECT_EQ(korveltest::WORD(N), "ba");
+  EXPECT_EQ(D.W, 3);
+  EXPECT_EQ(N.W, 3);
+  std::mt19937 GEN(44);
+  for (int K = 0; K < 100; ++K) {
+    const BRAID B = DEF(RANDOMSTRING(GEN, K % 25, "abcABC"));
+    SCOPED_TRACE(korveltest::WORD(B));
+    BraidBasics::BSYMFRACTION(B, D, N);
+    EXPECT_TRUE(BraidBasics::BPOSITIVE(D));
+    EXPECT_TRUE(BraidBasics::BPOSITIVE(N));
+    EXPECT_TRUE(EQUIVALENT(BraidBasics::BPROD(BraidBasics::BINVERSED(D), N), B));
+    EXPECT_EQ(BraidBasics::BLEFTGCD(D, N).L, 0);
+  }
+}

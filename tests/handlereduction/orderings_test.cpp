@@ -154,3 +154,23 @@ TEST_F(Orderings, SeededRandomWordsUnderEveryOption) {
 }
 
 }  // namespace
+
+// BCOMPARE: the sign of the reduced quotient inverse(B1).B2, which it leaves
+// in QUOTIENT: a against b under R is '-' with the quotient Ab (a > b);
+// b against a is '+' with Ba; aba against bab is '1' with the empty word;
+// a against b under F is '+' with Ab. QUOTIENT may be one of the arguments.
+TEST_F(Orderings, CompareGivesTheSignOfTheReducedQuotient) {
+  BRAID Q;
+  EXPECT_EQ(handlereduction::BCOMPARE(DEF("a"), DEF("b"), Q), '-');
+  EXPECT_EQ(korveltest::WORD(Q), "Ab");
+  EXPECT_EQ(handlereduction::BCOMPARE(DEF("b"), DEF("a"), Q), '+');
+  EXPECT_EQ(korveltest::WORD(Q), "Ba");
+  EXPECT_EQ(handlereduction::BCOMPARE(DEF("aba"), DEF("bab"), Q), '1');
+  EXPECT_EQ(Q.L, 0);
+  BRAID B1 = DEF("abA");
+  EXPECT_EQ(handlereduction::BCOMPARE(B1, DEF(""), B1), '-');  // abA = Bab > 1
+  EXPECT_EQ(korveltest::WORD(B1), "BAb");  // inverse(Bab)
+  BORDEROPTION = 'F';
+  EXPECT_EQ(handlereduction::BCOMPARE(DEF("a"), DEF("b"), Q), '+');
+  EXPECT_EQ(korveltest::WORD(Q), "Ab");
+}

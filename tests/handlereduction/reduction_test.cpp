@@ -376,3 +376,74 @@ TEST(StepByStep, PassNumbersAreRightAlignedInFourColumns) {
 }
 
 }  // namespace
+
+// BHREDUCESTEPS shows each pass before its handle is reduced: on abA the word
+// and the handle 1..3, then the reduced word Bab with P = 0; the pass number
+// is BNBREDSTEPS during the call, and B ends as BFULLHREDUCE leaves it.
+namespace {
+
+struct SHOWNSTEP {
+  std::string WORD;
+  std::int32_t P;
+  std::int32_t Q;
+  std::int32_t PASS;
+};
+
+std::vector<SHOWNSTEP> STEPSOF(BRAID& B) {
+  std::vector<SHOWNSTEP> STEPS;
+  handlereduction::BHREDUCESTEPS(B, [&STEPS](const BRAID& W, std::int32_t P, std::int32_t Q) {
+    STEPS.push_back({WORD(W), P, Q, BNBREDSTEPS});
+  });
+  return STEPS;
+}
+
+}  // namespace
+
+TEST(StepByStepReduction, ShowsEveryPassBeforeItsHandle) {
+  BRAID B = DEF("abA");
+  const std::vector<SHOWNSTEP> STEPS = STEPSOF(B);
+  ASSERT_EQ(STEPS.size(), 2U);
+  EXPECT_EQ(STEPS[0].WORD, "abA");
+  EXPECT_EQ(STEPS[0].P, 1);
+  EXPECT_EQ(STEPS[0].Q, 3);
+  EXPECT_EQ(STEPS[0].PASS, 0);
+  EXPECT_EQ(STEPS[1].WORD, "Bab");
+  EXPECT_EQ(STEPS[1].P, 0);
+  EXPECT_EQ(STEPS[1].PASS, 1);
+  EXPECT_EQ(WORD(B), "Bab");
+  EXPECT_EQ(BNBREDSTEPS, 2);
+
+  BRAID EMPTY = DEF("");
+  const std::vector<SHOWNSTEP> ONE = STEPSOF(EMPTY);
+  ASSERT_EQ(ONE.size(), 1U);
+  EXPECT_EQ(ONE[0].WORD, "");
+  EXPECT_EQ(ONE[0].P, 0);
+}
+
+TEST(StepByStepReduction, SeededWordsGiveThePlainLoopAndItsPrintedLines) {
+  std::mt19937 GEN(2012);
+  for (int K = 0; K < 200; ++K) {
+    const std::string W = RANDOMSTRANDWORD(GEN, 2 + K % 5, K % 40);
+    SCOPED_TRACE(W);
+    BRAID B = DEF(W);
+    BRAID PLAIN = B;
+    handlereduction::BFULLHREDUCE(PLAIN);
+    const std::int32_t PASSES = BNBREDSTEPS;
+    const std::vector<SHOWNSTEP> STEPS = STEPSOF(B);
+    ASSERT_EQ(static_cast<std::int32_t>(STEPS.size()), PASSES);
+    EXPECT_TRUE(BraidBasics::BEQUAL(B, PLAIN));
+    // Each word shown is the previous one with its handle reduced.
+    for (std::size_t S = 0; S + 1 < STEPS.size(); ++S) {
+      BRAID X = DEF(STEPS[S].WORD);
+      std::int32_t P = 0;
+      std::int32_t Q = 0;
+      std::int32_t I = 0;
+      handlereduction::FINDHANDLE(X, P, Q, I);
+      ASSERT_EQ(P, STEPS[S].P);
+      ASSERT_EQ(Q, STEPS[S].Q);
+      handlereduction::REDUCEHANDLE(X, P, Q, I);
+      ASSERT_EQ(WORD(X), STEPS[S + 1].WORD);
+    }
+    EXPECT_EQ(STEPS.back().P, 0);
+  }
+}

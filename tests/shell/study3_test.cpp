@@ -146,7 +146,7 @@ TEST(Study3, KeyIWithGeneralFactorsAnswersAsTheLinearScan) {
     SCOPED_TRACE(std::string(C.U) + "/" + C.V);
     std::string EXPECTED;
     const BraidConjugacy::BRAIDTABLE& T = BraidConjugacy::BRAIDLIST;
-    auto FIELD = [&T](std::int32_t P) { return std::string(T.CODE[P]) + BLANKS(9 - T.CODE[P].size()); };
+    auto FIELD = [&](std::int32_t P) { return std::string(T.CODE[P]) + BLANKS(9 - T.CODE[P].size()); };
     // One side of a line: the entry of rank P, the arrow, its mu3 and the conjugator.
     auto SIDE = [&FIELD](std::int32_t P, const char* ARROW) {
       return FIELD(P) + ARROW + FIELD(BraidConjugacy::MU3[P]) + " by " +

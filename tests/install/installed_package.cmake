@@ -1,0 +1,86 @@
+# Installs the build tree BUILD into the fresh prefix WORK/prefix and checks
+# the installed package as its users meet it:
+#   CXX=ON     the example of SOURCE/examples is configured with
+#              find_package(Korvel) and the prefix alone (and the compiler
+#              CXX_COMPILER with the flags CXX_FLAGS the libraries were built
+#              with, as a consumer must use a like C++ library), built and run on
+#              words whose signs and symmetric normal forms are known; the
+#              same source is compiled a second time with the flags of
+#              pkg-config korvel, when pkg-config is there;
+#   PYTHON=P   the interpreter P imports korvel from PYTHONDIR under the
+#              prefix and prints compare('a', 'b'), which must be 1.
+cmake_minimum_required(VERSION 3.25)
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE STATUS OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR)
+  if(NOT STATUS EQUAL 0)
+    string(REPLACE ";" " " LINE "${ARGN}")
+    message(FATAL_ERROR "${LINE} failed (${STATUS}):\n${OUT}\n${ERR}")
+  endif()
+  set(OUTPUT "${OUT}" PARENT_SCOPE)
+endfunction()
+
+set(PREFIX ${WORK}/prefix)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+
+if(CXX)
+  # Signs in the original R-ordering and texts of the symmetric normal form
+  # (separator "."), worked out by hand: ab = sigma_1 sigma_2 is positive;
+  # aB = (ab)^-1 ba, Ab = a^-1 b; the empty word is the trivial braid.
+  set(INPUT "ab\naB\nAb\n\n")
+  set(EXPECTED "ab: sign +, symmetric normal form .....ab
+aB: sign +, symmetric normal form BA.....ba
+Ab: sign -, symmetric normal form A.....b
+: sign 1, symmetric normal form .....
+")
+  file(WRITE ${WORK}/words.txt "${INPUT}")
+
+  run(${CMAKE_COMMAND} -S ${SOURCE}/examples -B ${WORK}/example -DCMAKE_PREFIX_PATH=${PREFIX}
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+      "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+  run(${CMAKE_COMMAND} --build ${WORK}/example)
+  execute_process(COMMAND ${WORK}/example/braidsigns INPUT_FILE ${WORK}/words.txt
+                  OUTPUT_VARIABLE OUT RESULT_VARIABLE STATUS)
+  if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL EXPECTED)
+    message(FATAL_ERROR "the example built with find_package(Korvel) gave (${STATUS}):\n${OUT}"
+                        "instead of:\n${EXPECTED}")
+  endif()
+
+  find_program(PKGCONFIG pkg-config)
+  if(PKGCONFIG)
+    file(GLOB_RECURSE PCFILE ${PREFIX}/korvel.pc)
+    get_filename_component(PCDIR "${PCFILE}" DIRECTORY)
+    set(ENV{PKG_CONFIG_PATH} ${PCDIR})
+    run(${PKGCONFIG} --cflags --libs korvel)
+    separate_arguments(FLAGS UNIX_COMMAND "${CXX_FLAGS} ${OUTPUT}")
+    run(${CXX_COMPILER} ${SOURCE}/examples/braidsigns.cpp -o ${WORK}/braidsigns-pc ${FLAGS})
+    execute_process(COMMAND ${WORK}/braidsigns-pc INPUT_FILE ${WORK}/words.txt
+                    OUTPUT_VARIABLE OUT RESULT_VARIABLE STATUS)
+    if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL EXPECTED)
+      message(FATAL_ERROR "the example built with pkg-config gave (${STATUS}):\n${OUT}")
+    endif()
+  endif()
+endif()
+
+if(PYTHON)
+  # Through execute_process itself, so that the ";" of the command does not
+  # split it, and from WORK, so that the build tree is not on the path.
+  set(ENV{PYTHONPATH} ${PREFIX}/${PYTHONDIR})
+  execute_process(COMMAND ${PYTHON} -c "import korvel; print(korvel.compare('a', 'b'))"
+                  WORKING_DIRECTORY ${WORK}
+                  RESULT_VARIABLE STATUS OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR)
+  if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL "1\n")
+    message(FATAL_ERROR "python3 -c \"import korvel; print(korvel.compare('a', 'b'))\" "
+                        "printed '${OUT}' (${STATUS}) instead of 1:\n${ERR}")
+  endif()
+  # The module came from the prefix, not from the build tree.
+  execute_process(COMMAND ${PYTHON} -c "import korvel; print(korvel.__file__)"
+                  WORKING_DIRECTORY ${WORK}
+                  OUTPUT_VARIABLE OUT)
+  string(FIND "${OUT}" "${PREFIX}/" AT)
+  if(NOT AT EQUAL 0)
+    message(FATAL_ERROR "korvel was imported from ${OUT}, not from ${PREFIX}")
+  endif()
+endif()
