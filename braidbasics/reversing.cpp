@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "basics/interrupt.h"
 #include "braidbasics/operations.h"
 
 namespace BraidBasics {
@@ -66,11 +67,14 @@ void REVERSEONE(BRAID& B, SIDE S) {
 // Full reversing, always on the leftmost pattern. A step at I changes letters
 // from I on only, so no pattern can open before I - 1: the search resumes
 // there, which finds exactly the pattern a search from position 1 would.
-// Reversing terminates on every braid word.
+// Reversing terminates on every braid word, but may take many steps: each
+// step is a point where the user's interrupt abandons the computation (the
+// word is the caller's, half reversed, and is dropped with it).
 void REVERSE(BRAID& B, SIDE S) {
   BREVERSED = false;
   std::int32_t FROM = 1;
   for (;;) {
+    basics::CHECKINTERRUPT();
     const std::int32_t I = FINDPATTERN(B, FROM, S);
     if (I == 0) {
       BREVERSED = true;
