@@ -2,8 +2,14 @@
 #include <iostream>
 
 #include "shell/menu.h"
+#include "shell/options.h"
+#include "shell/terminal.h"
 
-int main() {
+int main(int ARGC, char** ARGV) {
   std::ios::sync_with_stdio(false);
+  if (ARGC > 1) {
+    return shell::RUNOPTIONS(ARGC, ARGV);
+  }
+  shell::STARTTERMINAL();
   return shell::RUNKORVEL();
 }
