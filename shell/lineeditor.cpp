@@ -105,14 +105,13 @@ bool EDITLINE(std::string& LINE, const std::string& PROMPT) {
   ACCEPTED = false;
   GOTLINE = false;
   TYPED.clear();
-  rl_already_prompted = 1;  // the program has written PROMPT already
+  rl_already_prompted = 0;
   rl_callback_handler_install(PROMPT.c_str(), ACCEPT);
   const int FD = fileno(rl_instream);
   while (!ACCEPTED) {
     if (basics::INTERRUPTREQUESTED != 0) {
       basics::INTERRUPTREQUESTED = 0;
       DROPLINE();
-      rl_already_prompted = 0;
       rl_callback_handler_install(PROMPT.c_str(), ACCEPT);
       continue;
     }

@@ -13,8 +13,10 @@ namespace shell {
 // when it cannot run there (built without Readline, or TERM unset or "dumb").
 bool STARTEDITOR();
 
-// Reads one line with editing. PROMPT is the text the program has already
-// written on the current screen line; the editor redraws it with the line.
+// Reads one line with editing after writing PROMPT, the text the program
+// wrote for the current screen line and held back: it is written once the
+// terminal is ready for editing, so no key typed after it can be taken by
+// the terminal's own line reading, and it is redrawn with the line.
 // A request of the interrupt handler (basics::INTERRUPTREQUESTED), pending on
 // entry or arriving while the user types, drops the line typed so far and
 // shows PROMPT again on a new line. Returns false with LINE empty at the end

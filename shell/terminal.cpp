@@ -49,15 +49,25 @@ volatile std::sig_atomic_t ECHOPENDING = 0;
 char PROMPTCOPY[256];
 volatile std::sig_atomic_t PROMPTLENGTH = 0;
 
-// The program's output to a terminal: every byte passes to standard output
-// unchanged, and the text written since the last line end, the prompt of the
-// next read, is kept for the line editor and the handler.
+// The program's output to a terminal. Every byte passes to standard output
+// unchanged and in order, but the text written since the last line end, the
+// prompt of the next read, is held back until the line ends or the output
+// is flushed. A read by the line editor takes it instead (TAKEPROMPT) and
+// hands it to the editor, which writes it once the terminal is ready for
+// editing, and redraws it with the line.
 class SCREENLINE final : public std::streambuf {
  public:
   explicit SCREENLINE(std::streambuf* TARGET) : TARGET_(TARGET) {}
 
-  // The text written on the current screen line.
+  // The text written on the current screen line, held or written.
   const std::string& UNFINISHED() const { return LINE_; }
+
+  // Takes the held text: the caller writes it.
+  std::string TAKEPROMPT() {
+    std::string PROMPT;
+    PROMPT.swap(HELD_);
+    return PROMPT;
+  }
 
   // The user's line end moved the cursor to a new line.
   void NEWLINE() { LINE_.clear(); }
@@ -74,25 +84,38 @@ class SCREENLINE final : public std::streambuf {
   std::streamsize xsputn(const char* S, std::streamsize N) override {
     if (ECHOPENDING != 0) {
       ECHOPENDING = 0;
-      TARGET_->sputc('\n');
+      TARGET_->sputc('\n');  // after the "^C" the terminal wrote
       LINE_.clear();
     }
-    const std::streamsize WRITTEN = TARGET_->sputn(S, N);
-    const std::string_view TEXT(S, static_cast<std::size_t>(std::max<std::streamsize>(WRITTEN, 0)));
+    const std::string_view TEXT(S, static_cast<std::size_t>(N));
     const std::size_t LAST = TEXT.rfind('\n');
     if (LAST == std::string_view::npos) {
+      HELD_.append(TEXT);
       LINE_.append(TEXT);
-    } else {
-      LINE_.assign(TEXT.substr(LAST + 1));
+      return N;
     }
+    if (!RELEASE() || TARGET_->sputn(S, static_cast<std::streamsize>(LAST + 1)) !=
+                          static_cast<std::streamsize>(LAST + 1)) {
+      return 0;
+    }
+    HELD_.assign(TEXT.substr(LAST + 1));
+    LINE_ = HELD_;
+    return N;
+  }
+
+  int sync() override { return RELEASE() ? TARGET_->pubsync() : -1; }
+
+ private:
+  bool RELEASE() {
+    const std::streamsize N = static_cast<std::streamsize>(HELD_.size());
+    const bool WRITTEN = TARGET_->sputn(HELD_.data(), N) == N;
+    HELD_.clear();
     return WRITTEN;
   }
 
-  int sync() override { return TARGET_->pubsync(); }
-
- private:
   std::streambuf* TARGET_;
-  std::string LINE_;
+  std::string HELD_;  // written by the program, not yet passed on
+  std::string LINE_;  // the whole current screen line
 };
 
 SCREENLINE* SCREEN = nullptr;  // set when standard output is a terminal too
@@ -179,9 +202,10 @@ bool READCONSOLELINE(std::string& LINE, std::size_t KEEP) {
   basics::INTERRUPTREQUESTED = 0;
   if (EDITOR) {
     STATE = EDITING;
+    const std::string PROMPT = SCREEN->TAKEPROMPT();
     basics::OUTPUT().flush();
     std::string WHOLE;
-    const bool GOT = EDITLINE(WHOLE, SCREEN->UNFINISHED());
+    const bool GOT = EDITLINE(WHOLE, PROMPT);
     STATE = COMPUTING;
     if (GOT) {
       SCREEN->NEWLINE();
