@@ -4,6 +4,8 @@
 
 #include "braidconjugacy/braidtable.h"
 #include "braidconjugacy/lists.h"
+#include "braidconjugacy/modulargroup.h"
 #include "braidconjugacy/mu3.h"
+#include "braidconjugacy/studytable.h"
 #include "braidconjugacy/supersummit.h"
 #include "braidconjugacy/threestrand.h"

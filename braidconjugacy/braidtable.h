@@ -4,72 +4,116 @@
 //
 // The table is the set of distinct positive braids sorted by the ordering, so
 // it is built from that set directly: the braids are enumerated in their
-// exact three-strand form (threestrand.h) and sorted with the comparison that
-// INSERTLIST makes. Because the ordering is a strict total order, this is
-// the list that inserting every enumerated word one by one gives, and every
-// entry is the alternating normal word of its braid, as the inserted words
-// are.
+// exact three-strand form (threestrand.h), each once, and sorted. Because
+// the ordering is a strict total order, this is the list that inserting
+// every enumerated word one by one gives, and every entry is the alternating
+// normal word of its braid, as the inserted words are.
 //
-// Beside BRAIDLIST the module keeps an index of it (the exact form, the
-// Burau images and the printed texts of every entry), rebuilt by
-// BUILDBRAIDLIST and INDEXBRAIDLIST. Code that changes BRAIDLIST in another
-// way calls INDEXBRAIDLIST afterwards.
+// The record BRAIDTABLE holds any number of entries of any length (the LIST
+// record of lists.h keeps its fixed capacity for the super summit set lists)
+// and, beside the words, what the study reads of every entry: its exact form,
+// its code and its Garside word, and an index from exact forms to ranks. A
+// table is THREESTRAND when every entry is the alternating normal word of a
+// positive braid of B_3 of at most 32 letters, as every table that key B
+// builds is; other tables (other widths, words set by hand) are searched by
+// scans.
+// Position 0 of every column is "?", the entry that stands for no braid.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "braidbasics/braid.h"
-#include "braidconjugacy/lists.h"
 #include "braidconjugacy/threestrand.h"
 
 namespace BraidConjugacy {
 
+// Texts of the entries 0..L one after another: entry P is DATA[START[P] ..
+// START[P + 1]).
+struct TEXTCOLUMN {
+  std::string DATA;
+  std::vector<std::uint32_t> START{0};
+
+  void CLEAR();
+  void PUSH(std::string_view TEXT);
+  std::string_view operator[](std::int32_t P) const {
+    const std::size_t FROM = START[static_cast<std::size_t>(P)];
+    return std::string_view(DATA).substr(FROM, START[static_cast<std::size_t>(P) + 1] - FROM);
+  }
+};
+
+// Exact form -> rank, by open addressing; rank 0 marks a free slot.
+struct RANKINDEX {
+  std::vector<std::uint64_t> KEY;
+  std::vector<std::int32_t> RANK;
+
+  void RESET(std::int32_t COUNT);
+  void ADD(std::uint64_t K, std::int32_t P);  // keeps the first rank of a key
+  std::int32_t FIND(std::uint64_t K) const;   // 0 when absent
+};
+
+struct BRAIDTABLE {
+  std::int32_t L = 0;        // entries 1..L
+  std::int32_t LONGEST = 0;  // letters of the longest entry
+  bool THREESTRAND = true;   // every entry a word in a and b
+  TEXTCOLUMN WORD;           // the entries (alternating normal words)
+  TEXTCOLUMN CODE;           // ALTCODE3 of each entry
+  TEXTCOLUMN GARSIDE;        // GARNORMAL of each entry
+  TEXTCOLUMN ALT;            // ALTNORMAL of each entry, when not THREESTRAND
+  std::vector<POS3> FORM;    // exact form of entries 1..L (three strands)
+  RANKINDEX INDEX;           // POS3KEY of the form -> first rank
+  // (hash of the 3x3 Burau block, rank), sorted; made by the first RANK of a
+  // word that is not positive, and emptied with the table.
+  mutable std::vector<std::pair<std::uint64_t, std::int32_t>> BLOCKS;
+};
+
 // The braid table; empty until the first build.
-extern LIST BRAIDLIST;
+extern BRAIDTABLE BRAIDLIST;
 
 // Number of strands of the enumeration; key B sets it to 3.
 extern std::int32_t WIDTHBOUND;
 
+// The text of entry P (0..L; entry 0 is "?").
+std::string_view ENTRY(const BRAIDTABLE& T, std::int32_t P);
+
+// ALTNORMAL of entry P: the entry itself in a table of three strands.
+std::string_view ALTWORD(const BRAIDTABLE& T, std::int32_t P);
+
+// T := the table of the entries WORDS (in this order), with every column and
+// the index made from them.
+void SETBRAIDTABLE(BRAIDTABLE& T, const std::vector<std::string>& WORDS);
+
+// T := the table of the positive braids on WIDTH strands of length at most
+// BOUND (a bound of 0 or less gives the table of the empty word alone),
+// sorted under the current ordering option. Three strands take the exact
+// enumeration, any other width the insertion of every enumerated word. Polls
+// basics::CHECKINTERRUPT; T is complete only when it returns.
+void MAKEBRAIDTABLE(BRAIDTABLE& T, std::int32_t BOUND, std::int32_t WIDTH);
+
+// The longest code of an entry of T (0 for a table of the empty word).
+std::int32_t LONGESTCODE(const BRAIDTABLE& T);
+
 // Writes "Constructing the braid table.", rebuilds BRAIDLIST from the
-// positive words on WIDTHBOUND strands of length at most LENGTHBOUND (a bound
-// of 0 or less gives the table of the empty word alone), raises
+// positive words on WIDTHBOUND strands of length at most LENGTHBOUND, raises
 // MAXCODELENGTHINBRAIDLIST to the longest code of an entry, and writes
 // "Construction completed: there exist N positive braids of length at most
-// LENGTHBOUND in B_3.". A bound above MAXLENGTHINBRAIDLIST is taken as
-// that length, the longest an entry holds. Three strands take the fast exact
-// way; any other width inserts the enumerated words one by one.
+// LENGTHBOUND in B_3.". The table is built aside and replaces BRAIDLIST
+// whole, so an interrupt leaves the old one.
 void BUILDBRAIDLIST();
 
-// Rebuilds the index of BRAIDLIST from its current entries.
-void INDEXBRAIDLIST();
+// The position of the first entry of T that represents the same braid as B;
+// -1 when there is none. A positive word in a and b is answered by its exact
+// key, any other word through its Burau image, the candidates confirmed by
+// BEQUIV.
+std::int32_t RANKIN(const BRAIDTABLE& T, const BraidBasics::BRAID& B);
 
-// The position of the first entry of BRAIDLIST that represents the same
-// braid as B; -1 when there is none. Answered through the index: a positive
-// word in a and b by its exact key, any other word by its Burau image, the
-// candidates confirmed by BEQUIV.
+// RANKIN(BRAIDLIST, B).
 std::int32_t RANK(const BraidBasics::BRAID& B);
 
 // The same answer by the linear scan with BEQUIV, in table order.
 std::int32_t RANKBYSCAN(const BraidBasics::BRAID& B);
-
-// What the index knows of BRAIDLIST, entries 0..L (entry 0 is "?").
-struct BRAIDTABLEINDEX {
-  std::int32_t L = -1;        // BRAIDLIST.L when indexed; -1 before
-  bool THREESTRAND = false;   // every entry 1..L a word in a and b
-  std::vector<POS3> FORM;     // exact form of entries 1..L
-  std::vector<BURAU2> BURAU;  // reduced Burau image of entries 1..L
-  std::vector<std::string> CODE;     // ALTCODE3 of entries 0..L
-  std::vector<std::string> ALT;      // ALTNORMAL of entries 0..L
-  std::vector<std::string> GARSIDE;  // GARNORMAL of entries 0..L
-  std::unordered_map<std::uint64_t, std::int32_t> RANKOFKEY;  // first rank of each key
-  // Ranks (increasing) of the entries by the hash of their 3x3 Burau block.
-  std::unordered_map<std::uint64_t, std::vector<std::int32_t>> RANKSOFBLOCK;
-};
-
-// The index of BRAIDLIST, rebuilt first if BRAIDLIST.L has changed since.
-const BRAIDTABLEINDEX& TABLEINDEX();
 
 }  // namespace BraidConjugacy

@@ -6,12 +6,16 @@
 // string: the codes of the members in list order joined by ",". Equal sets
 // give equal strings, so the strings compare as plain text.
 //
-// BUILDSSS3LIST works on the exact three-strand forms: every member of an SSS
-// is a conjugate of the same length as the braid, so for a table holding all
-// braids up to its length bound the members are entries, and their order is
-// that of their ranks (the table being sorted for the current ordering
-// option, as key B builds it). It falls back on the procedures below for any
-// entry whose members are not all in the table.
+// The SSS table works on the exact three-strand forms: every member of an
+// SSS is a conjugate of the same length as the braid, so for a table holding
+// all braids up to its length bound the members are entries, and their order
+// is that of their ranks (the table being sorted for the current ordering
+// option, as key B builds it). An SSS is then kept once, as the increasing
+// ranks of its members, and each entry names its SSS: two entries have equal
+// SSS strings exactly when they name the same one, since the code of a braid
+// names the braid. For any other table (other widths, words set by hand, or
+// an entry whose members are not all in the table) the table keeps the SSS
+// string of every entry, made by the procedures below.
 #pragma once
 
 #include <cstdint>
@@ -25,13 +29,41 @@
 
 namespace BraidConjugacy {
 
-constexpr std::int32_t MAXSSSTABLE = 7000;  // entries of the tables by rank
+struct BRAIDTABLE;
 
-// SSSLIST[P]: the SSS string of entry P of BRAIDLIST (positions 1..7000).
-extern std::string SSSLIST[MAXSSSTABLE + 1];
+// The super summit sets of the entries of a braid table.
+struct SSSTABLE {
+  std::int32_t L = 0;  // entries 1..L
+  // When every SSS is a set of entries: the SSS of entry P is number
+  // CLASSOF[P]; SSS number C has the members MEMBERS[MEMBERSTART[C] ..
+  // MEMBERSTART[C + 1]) in increasing rank, and FIRSTENTRY[C] is the first
+  // entry whose SSS it is.
+  std::vector<std::int32_t> CLASSOF;
+  std::vector<std::uint32_t> MEMBERSTART{0};
+  std::vector<std::int32_t> MEMBERS;
+  std::vector<std::int32_t> FIRSTENTRY;
+  // Otherwise the SSS string of every entry (entries 0..L).
+  std::vector<std::string> TEXT;
 
-// MU3SSS[P]: the rank of the first member of the SSS of entry P.
-extern std::int32_t MU3SSS[MAXSSSTABLE + 1];
+  // The SSS string of entry P of BRAIDLIST (the table this one belongs to
+  // when it is SSSLIST).
+  std::string operator[](std::int32_t P) const;
+};
+
+// The SSS string of entry P of T, whose SSS table is S.
+std::string SSSTEXT(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P);
+
+// Appends to OUT the words of the members of the SSS of entry P of T, in
+// order, joined by ",": ALTDECODE3 of its SSS string, each code decoded
+// whole however long the string is.
+void APPENDSSSWORDS(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P, std::string& OUT);
+
+// SSSLIST[P]: the SSS string of entry P of BRAIDLIST.
+extern SSSTABLE SSSLIST;
+
+// MU3SSS[P]: the rank of the first member of the SSS of entry P (entries
+// 0..BRAIDLIST.L).
+extern std::vector<std::int32_t> MU3SSS;
 
 // U conjugated I times by the Delta of N strands: for odd I (negative
 // included) every character c becomes the character of code N + 192 - c,
@@ -64,9 +96,14 @@ std::int32_t RANKFIRSTENTRY(std::string_view W);
 // then the flips not already there; each braid once, in no particular order.
 std::vector<POS3> SSS3MEMBERS(const POS3& X);
 
-// Writes "Constructing the table of SSS.", then for P = 1..BRAIDLIST.L
-// (at most MAXSSSTABLE) sets SSSLIST[P] and MU3SSS[P] and writes
-// "P braids have been treated.".
+// S and FIRST := the SSS table of T and the rank of the first member of
+// the SSS of every entry. Writes "Constructing the table of SSS." and, for
+// P = 1..T.L, "P braids have been treated." when WRITE is true. Polls
+// basics::CHECKINTERRUPT.
+void MAKESSSTABLE(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& FIRST, bool WRITE);
+
+// MAKESSSTABLE of BRAIDLIST into SSSLIST and MU3SSS, with its messages; the
+// two are replaced only when the whole table is made.
 void BUILDSSS3LIST();
 
 }  // namespace BraidConjugacy

@@ -107,6 +107,13 @@ POS3 POS3FLIPPED(const POS3& X) {
   return POS3{X.K, X.N, (X.BITS ^ LOWMASK(X.N)) & LOWMASK(X.N)};
 }
 
+void POS3MULTDELTA(POS3& X, std::int32_t E) {
+  X.K += E;
+  if (E % 2 != 0) {
+    X.BITS = (X.BITS ^ LOWMASK(X.N)) & LOWMASK(X.N);
+  }
+}
+
 std::string POS3ALTWORD(const POS3& X) {
   // Runs from the right end: the i-th run stripped is of a for odd i.
   POS3 Y = X;

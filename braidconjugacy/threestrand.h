@@ -73,6 +73,11 @@ void POS3RIGHTQUOTIENT(POS3& X, std::int32_t LETTER);
 // The image under the flip a <-> b (conjugation by Delta): Delta^K flip(w).
 POS3 POS3FLIPPED(const POS3& X);
 
+// X := X Delta^E (E of any sign): w Delta = Delta flip(w), so Delta^(K+E)
+// followed by w flipped E times. K may become negative: Delta^K w with any
+// integer K and w Delta-free is the left normal form of every braid of B_3.
+void POS3MULTDELTA(POS3& X, std::int32_t E);
+
 // The alternating normal word: the largest power of a stripped from the
 // right, then of b, then of a, ..., the runs written left to right.
 std::string POS3ALTWORD(const POS3& X);

@@ -3,15 +3,18 @@
 // conjugators) and I (mu3 of w against mu3 of uwv).
 //
 // The listings print table entries through their codes, alternating words
-// and Garside words, which the index of the braid table holds ready for every
-// rank (rank 0 is "?"), so a listing costs no normal-form computation.
+// and Garside words, which the braid table holds ready for every rank (rank 0
+// is "?"), so a listing costs no normal-form computation. Fields are never
+// cut: a text longer than its field takes the room it needs.
 #include <algorithm>
 #include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "basics/console.h"
+#include "basics/interrupt.h"
 #include "braidbasics/braid.h"
 #include "braidbasics/codes3.h"
 #include "braidbasics/tablebounds.h"
@@ -24,9 +27,6 @@ namespace shell {
 namespace {
 
 namespace BC = BraidConjugacy;
-
-// The largest length bound whose tables fit the records.
-constexpr std::int32_t LARGESTLENGTHBOUND = 15;
 
 // Reads a decimal integer with an optional sign, blanks (spaces, tabs)
 // allowed around it, that fits a 32-bit integer.
@@ -65,8 +65,18 @@ bool PARSELENGTH(const std::string& LINE, std::int32_t& VALUE) {
   return true;
 }
 
-// A rank that names no entry reads as rank 0, the "?" of the table.
-std::int32_t VALIDRANK(std::int32_t P) { return P >= 0 && P <= BC::BRAIDLIST.L ? P : 0; }
+// Rows are gathered in a buffer and written in pieces of about this size.
+constexpr std::size_t FLUSHSIZE = 1 << 16;
+
+void FLUSHIFFULL(std::string& BUFFER) {
+  if (BUFFER.size() >= FLUSHSIZE) {
+    basics::OUTPUT() << BUFFER;
+    BUFFER.clear();
+  }
+}
+
+// A rank that names no entry of T reads as rank 0, the "?" of the table.
+std::int32_t VALIDRANK(const BC::BRAIDTABLE& T, std::int32_t P) { return P >= 0 && P <= T.L ? P : 0; }
 
 void PADLEFT(std::string& OUT, std::string_view TEXT, std::int64_t WIDTH) {
   if (static_cast<std::int64_t>(TEXT.size()) < WIDTH) {
@@ -82,18 +92,21 @@ void PADRIGHT(std::string& OUT, std::string_view TEXT, std::int64_t WIDTH) {
   }
 }
 
-// PADDEDALTCODE3, PADDEDALTNORMAL and PADDEDGARNORMAL of entry P.
+// PADDEDALTCODE3, PADDEDALTNORMAL and PADDEDGARNORMAL of entry P of the
+// program's table.
 void CODEFIELD(std::string& OUT, std::int32_t P) {
-  PADLEFT(OUT, BC::TABLEINDEX().CODE[VALIDRANK(P)], BraidBasics::MAXCODELENGTHINBRAIDLIST);
+  PADLEFT(OUT, BC::BRAIDLIST.CODE[VALIDRANK(BC::BRAIDLIST, P)], BraidBasics::MAXCODELENGTHINBRAIDLIST);
 }
 void ALTFIELD(std::string& OUT, std::int32_t P) {
-  PADLEFT(OUT, BC::TABLEINDEX().ALT[VALIDRANK(P)], BraidBasics::LENGTHBOUND);
+  PADLEFT(OUT, BC::ALTWORD(BC::BRAIDLIST, VALIDRANK(BC::BRAIDLIST, P)), BraidBasics::LENGTHBOUND);
 }
 void GARSIDEFIELD(std::string& OUT, std::int32_t P) {
-  PADRIGHT(OUT, BC::TABLEINDEX().GARSIDE[VALIDRANK(P)], BraidBasics::LENGTHBOUND);
+  PADRIGHT(OUT, BC::BRAIDLIST.GARSIDE[VALIDRANK(BC::BRAIDLIST, P)], BraidBasics::LENGTHBOUND);
 }
 
-// The rank label: P and a colon, five characters for every P below 10000.
+// The rank label: P, blanks and a colon, five characters for every P below
+// 10000; from 1000 on the colon follows P directly, so from 10000 on the
+// label is wider.
 void RANKLABEL(std::string& OUT, std::int32_t P) {
   OUT += std::to_string(P);
   OUT += P <= 9 ? "   :" : P <= 99 ? "  :" : P <= 999 ? " :" : ":";
@@ -131,26 +144,55 @@ void FORMCOLUMNS(std::string& LINE, std::int32_t W, std::int32_t V, std::int32_t
   }
 }
 
+// The value of a table at P, 0 past its end.
+std::int32_t AT(const std::vector<std::int32_t>& TABLE, std::int32_t P) {
+  return P >= 0 && static_cast<std::size_t>(P) < TABLE.size() ? TABLE[static_cast<std::size_t>(P)] : 0;
+}
+
 // The listing of M and S: the header, then a row per entry P: its rank, its
 // code, " -> ", the code fields that CODES writes for P, and the form columns
 // of P, TARGET[P] and BY[P].
 template <typename CODECOLUMNS>
-void LISTMU3ROWS(std::string_view WHAT, const std::int32_t (&TARGET)[BC::MAXSSSTABLE + 1],
-                 const std::int32_t (&BY)[BC::MAXSSSTABLE + 1], CODECOLUMNS CODES) {
-  std::ostream& OUT = basics::OUTPUT();
+void LISTMU3ROWS(std::string_view WHAT, const std::vector<std::int32_t>& TARGET,
+                 const std::vector<std::int32_t>& BY, CODECOLUMNS CODES) {
   LISTINGHEADER(WHAT);
-  std::string ROW;
-  for (std::int32_t P = 1; P <= std::min(BC::BRAIDLIST.L, BC::MAXSSSTABLE); ++P) {
-    ROW.clear();
-    RANKLABEL(ROW, P);
-    CODEFIELD(ROW, P);
-    ROW += " -> ";
-    CODES(ROW, P);
-    ROW += "   ";
-    FORMCOLUMNS(ROW, P, TARGET[P], BY[P]);
-    ROW += '\n';
-    OUT << ROW;
+  std::string ROWS;
+  for (std::int32_t P = 1; P <= BC::BRAIDLIST.L; ++P) {
+    if (P % 256 == 1) {
+      basics::CHECKINTERRUPT();
+    }
+    RANKLABEL(ROWS, P);
+    CODEFIELD(ROWS, P);
+    ROWS += " -> ";
+    CODES(ROWS, P);
+    ROWS += "   ";
+    FORMCOLUMNS(ROWS, P, AT(TARGET, P), AT(BY, P));
+    ROWS += '\n';
+    FLUSHIFFULL(ROWS);
   }
+  basics::OUTPUT() << ROWS;
+}
+
+// The rows of key B for the tables S, built but not yet installed: the
+// alternating fields are right-aligned in the bound S was built for.
+void LISTBUILDROWS(const BC::STUDYTABLES& S) {
+  const BC::BRAIDTABLE& T = S.BRAIDS;
+  std::string ROWS;
+  for (std::int32_t P = 1; P <= T.L; ++P) {
+    if (P % 256 == 1) {
+      basics::CHECKINTERRUPT();
+    }
+    ROWS += std::to_string(P);
+    ROWS += ": ";
+    PADLEFT(ROWS, BC::ALTWORD(T, P), S.LENGTHBOUND);
+    ROWS += "; mu3SSS = ";
+    PADLEFT(ROWS, BC::ALTWORD(T, VALIDRANK(T, AT(S.MU3SSS, P))), S.LENGTHBOUND);
+    ROWS += " SSS: (";
+    BC::APPENDSSSWORDS(S.SSS, T, P, ROWS);
+    ROWS += ")\n";
+    FLUSHIFFULL(ROWS);
+  }
+  basics::OUTPUT() << ROWS;
 }
 
 }  // namespace
@@ -160,51 +202,41 @@ void BUILDSSS3() {
   OUT << "Until which length? ";
   std::string LINE;
   std::int32_t BOUND = 0;
-  if (!basics::READLINE(LINE) || !PARSELENGTH(LINE, BOUND) || BOUND > LARGESTLENGTHBOUND) {
-    OUT << "The length must be a whole number not above 15; the tables are unchanged.\n";
+  if (!basics::READLINE(LINE) || !PARSELENGTH(LINE, BOUND) || BOUND > BC::MAXSTUDYBOUND) {
+    OUT << "The length must be a whole number not above " << BC::MAXSTUDYBOUND
+        << "; the tables are unchanged.\n";
     return;
   }
-  BC::WIDTHBOUND = 3;
-  BraidBasics::LENGTHBOUND = BOUND;
-  BC::BUILDBRAIDLIST();
-  BC::BUILDSSS3LIST();
-  BC::BUILDMU3();
+  // Built aside and listed from there; installed only once the listing is
+  // written, so that a build or listing abandoned by an exception leaves the
+  // program's tables and counters as they were.
+  BC::STUDYTABLES NEW;
+  BC::MAKESTUDYTABLES(NEW, BOUND, true);
   OUT << "Below is the enumeration of their normal forms and their SSS, \n"
       << "in increasing order with respect to the D-ordering; \"D\" stands for \"Delta\".\n"
       << '\n';
-  std::string ROW;
-  for (std::int32_t P = 1; P <= std::min(BC::BRAIDLIST.L, BC::MAXSSSTABLE); ++P) {
-    ROW.clear();
-    ROW += std::to_string(P);
-    ROW += ": ";
-    ALTFIELD(ROW, P);
-    ROW += "; mu3SSS = ";
-    ALTFIELD(ROW, BC::MU3SSS[P]);
-    ROW += " SSS: (";
-    ROW += BraidBasics::ALTDECODE3(BC::SSSLIST[P]);
-    ROW += ")\n";
-    OUT << ROW;
-  }
+  LISTBUILDROWS(NEW);
+  BC::INSTALLSTUDYTABLES(NEW);
 }
 
 void DISPLAYMU3() {
   LISTMU3ROWS("mu3", BC::MU3, BC::MU3CONJ, [](std::string& ROW, std::int32_t P) {
-    CODEFIELD(ROW, BC::MU3[P]);
+    CODEFIELD(ROW, AT(BC::MU3, P));
     ROW += " / ";
-    CODEFIELD(ROW, BC::MU3SSS[P]);
+    CODEFIELD(ROW, AT(BC::MU3SSS, P));
     ROW += " by ";
-    CODEFIELD(ROW, BC::MU3CONJ[P]);
+    CODEFIELD(ROW, AT(BC::MU3CONJ, P));
     ROW += " / ";
-    CODEFIELD(ROW, BC::MU3SSSCONJ[P]);
+    CODEFIELD(ROW, AT(BC::MU3SSSCONJ, P));
   });
 }
 
 void DISPLAYMU3SSS() {
   LISTMU3ROWS("mu3SSS", BC::MU3SSS, BC::MU3SSSCONJ, [](std::string& ROW, std::int32_t P) {
-    if (BC::MU3[P] < P) {
-      CODEFIELD(ROW, BC::MU3SSS[P]);
+    if (AT(BC::MU3, P) < P) {
+      CODEFIELD(ROW, AT(BC::MU3SSS, P));
       ROW += " by ";
-      CODEFIELD(ROW, BC::MU3SSSCONJ[P]);
+      CODEFIELD(ROW, AT(BC::MU3SSSCONJ, P));
     } else {
       // Blank fields: the code of the empty word, padded.
       PADLEFT(ROW, "", BraidBasics::MAXCODELENGTHINBRAIDLIST);
@@ -223,13 +255,17 @@ void STUDYMU3() {
   basics::READLINE(U);
   OUT << "Enter the factor \"v\": ";
   basics::READLINE(V);
-  const BC::BRAIDTABLEINDEX& IDX = BC::TABLEINDEX();
-  std::string ROW;
-  auto CODE9 = [&ROW, &IDX](std::int32_t P) { PADRIGHT(ROW, IDX.CODE[VALIDRANK(P)], 9); };
-  const std::int32_t COUNT = std::min(BC::BRAIDLIST.L, BC::MAXSSSTABLE);
-  for (std::int32_t R = 1; R <= COUNT; ++R) {
-    std::string TEXT = U;
-    TEXT += BC::ENTRY(BC::BRAIDLIST, R);
+  const BC::BRAIDTABLE& T = BC::BRAIDLIST;
+  std::string ROWS;
+  // WRITEFIX in a field of 9: longer codes come whole.
+  auto CODE9 = [&ROWS, &T](std::int32_t P) { PADRIGHT(ROWS, T.CODE[VALIDRANK(T, P)], 9); };
+  std::string TEXT;
+  for (std::int32_t R = 1; R <= T.L; ++R) {
+    if (R % 256 == 1) {
+      basics::CHECKINTERRUPT();
+    }
+    TEXT = U;
+    TEXT += BC::ENTRY(T, R);
     TEXT += V;
     BraidBasics::BRAID B;
     BraidBasics::BDEF(B, TEXT);
@@ -237,21 +273,21 @@ void STUDYMU3() {
     if (P <= 0) {
       continue;
     }
-    ROW.clear();
     CODE9(R);
-    ROW += " -> ";
-    CODE9(BC::MU3[R]);
-    ROW += " by ";
-    CODE9(BC::MU3CONJ[R]);
-    ROW += " ; ";
+    ROWS += " -> ";
+    CODE9(AT(BC::MU3, R));
+    ROWS += " by ";
+    CODE9(AT(BC::MU3CONJ, R));
+    ROWS += " ; ";
     CODE9(P);
-    ROW += " --> ";
-    CODE9(P <= COUNT ? BC::MU3[P] : 0);
-    ROW += " by ";
-    CODE9(P <= COUNT ? BC::MU3CONJ[P] : 0);
-    ROW += '\n';
-    OUT << ROW;
+    ROWS += " --> ";
+    CODE9(AT(BC::MU3, P));
+    ROWS += " by ";
+    CODE9(AT(BC::MU3CONJ, P));
+    ROWS += '\n';
+    FLUSHIFFULL(ROWS);
   }
+  OUT << ROWS;
 }
 
 }  // namespace shell

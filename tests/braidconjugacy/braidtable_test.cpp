@@ -160,11 +160,17 @@ TEST(BraidTable, RankAnswersAsTheLinearScan) {
 
 TEST(BraidTable, RankAfterAnotherChangeOfTheTable) {
   BUILDTABLE(3);
-  // A table changed by hand is indexed again before it is searched.
-  BraidConjugacy::INITLIST("ab", BRAIDLIST);
-  BraidConjugacy::INDEXBRAIDLIST();
+  // A table set by hand is indexed with its words.
+  BraidConjugacy::SETBRAIDTABLE(BRAIDLIST, {"ab"});
   EXPECT_EQ(BraidConjugacy::RANK(DEF("ab")), 1);
+  EXPECT_EQ(BraidConjugacy::RANK(DEF("ba")), -1);
   EXPECT_EQ(BraidConjugacy::RANK(DEF("")), -1);
+  // Words that are not alternating normal words are searched by the scan.
+  BraidConjugacy::SETBRAIDTABLE(BRAIDLIST, {"bab", "ac"});
+  EXPECT_FALSE(BRAIDLIST.THREESTRAND);
+  EXPECT_EQ(BraidConjugacy::RANK(DEF("aba")), 1);
+  EXPECT_EQ(BraidConjugacy::RANK(DEF("ca")), 2);
+  EXPECT_EQ(BraidConjugacy::ALTWORD(BRAIDLIST, 1), "aba");
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ using BraidConjugacy::MU3SSSCONJ;
 using studytest::BUILDALL;
 using korveltest::DEF;
 
-std::vector<std::int32_t> FIRST(const std::int32_t* TABLE, std::int32_t COUNT) {
-  return std::vector<std::int32_t>(TABLE + 1, TABLE + 1 + COUNT);
+std::vector<std::int32_t> FIRST(const std::vector<std::int32_t>& TABLE, std::int32_t COUNT) {
+  return std::vector<std::int32_t>(TABLE.begin() + 1, TABLE.begin() + 1 + COUNT);
 }
 
 // Whether entry R conjugates entry Q to entry P: R^-1 Q R = P.

@@ -47,9 +47,10 @@ TEST(SuperSummit, NamedTables) {
   EXPECT_EQ(SSSLIST[1], "");
   EXPECT_EQ(SSSLIST[2], "10,1");
   EXPECT_EQ(SSSLIST[3], "10,1");
-  EXPECT_EQ(std::vector<std::int32_t>(MU3SSS + 1, MU3SSS + 4), (std::vector<std::int32_t>{1, 2, 2}));
+  EXPECT_EQ(std::vector<std::int32_t>(MU3SSS.begin() + 1, MU3SSS.begin() + 4), (std::vector<std::int32_t>{1, 2, 2}));
   BUILDALL(2);
-  EXPECT_EQ(std::vector<std::string>(SSSLIST + 1, SSSLIST + 8),
+  EXPECT_EQ((std::vector<std::string>{SSSLIST[1], SSSLIST[2], SSSLIST[3], SSSLIST[4], SSSLIST[5],
+                                      SSSLIST[6], SSSLIST[7]}),
             (std::vector<std::string>{"", "10,1", "20,2", "10,1", "110,11", "20,2", "110,11"}));
   BUILDALL(3);
   // abb, aab, baa, bba cycle to aba (Delta), whose SSS is itself.
@@ -95,9 +96,10 @@ TEST(SuperSummit, SizesForEveryBound) {
     std::size_t LARGEST = 0;
     std::size_t LONGEST = 0;
     for (std::int32_t P = 1; P <= BRAIDLIST.L; ++P) {
-      const std::size_t MEMBERS = SSSLIST[P].empty() ? 1 : 1 + std::count(SSSLIST[P].begin(), SSSLIST[P].end(), ',');
+      const std::string TEXT = SSSLIST[P];
+      const std::size_t MEMBERS = TEXT.empty() ? 1 : 1 + std::count(TEXT.begin(), TEXT.end(), ',');
       LARGEST = std::max(LARGEST, MEMBERS);
-      LONGEST = std::max(LONGEST, SSSLIST[P].size());
+      LONGEST = std::max(LONGEST, TEXT.size());
       ASSERT_GE(MU3SSS[P], 1);
       ASSERT_LE(MU3SSS[P], BRAIDLIST.L);
     }

@@ -20,7 +20,8 @@
 
 namespace {
 
-const std::string REFUSED = "The length must be a whole number not above 15; the tables are unchanged.\n";
+const std::string REFUSED = "The length must be a whole number not above " +
+                            std::to_string(BraidConjugacy::MAXSTUDYBOUND) + "; the tables are unchanged.\n";
 
 std::string BLANKS(std::size_t N) { return std::string(N, ' '); }
 
@@ -144,8 +145,8 @@ TEST(Study3, KeyIWithGeneralFactorsAnswersAsTheLinearScan) {
   for (const auto& C : CASES) {
     SCOPED_TRACE(std::string(C.U) + "/" + C.V);
     std::string EXPECTED;
-    const BraidConjugacy::BRAIDTABLEINDEX& IDX = BraidConjugacy::TABLEINDEX();
-    auto FIELD = [&IDX](std::int32_t P) { return IDX.CODE[P] + BLANKS(9 - IDX.CODE[P].size()); };
+    const BraidConjugacy::BRAIDTABLE& T = BraidConjugacy::BRAIDLIST;
+    auto FIELD = [&T](std::int32_t P) { return std::string(T.CODE[P]) + BLANKS(9 - T.CODE[P].size()); };
     // One side of a line: the entry of rank P, the arrow, its mu3 and the conjugator.
     auto SIDE = [&FIELD](std::int32_t P, const char* ARROW) {
       return FIELD(P) + ARROW + FIELD(BraidConjugacy::MU3[P]) + " by " +
@@ -165,7 +166,7 @@ TEST(Study3, KeyIWithGeneralFactorsAnswersAsTheLinearScan) {
 
 TEST(Study3, ListingsBeforeAnyBuild) {
   // The state of a run in which key B has not been used.
-  BraidConjugacy::EMPTYLIST(BraidConjugacy::BRAIDLIST);
+  BraidConjugacy::SETBRAIDTABLE(BraidConjugacy::BRAIDLIST, {});
   BraidBasics::LENGTHBOUND = 0;
   BraidBasics::MAXCODELENGTHINBRAIDLIST = 0;
   const std::string HEADER = "Codes of altern.form" + BLANKS(7) + "Alternating form" +
@@ -196,7 +197,8 @@ TEST(Study3, MostNegativeBoundPadsNothing) {
 TEST(Study3, RefusedLengthsChangeNothing) {
   KEYB("2\n");
   BraidConjugacy::WIDTHBOUND = 7;  // to see that a refusal does not set it
-  const char* ANSWERS[] = {"abc\n", "16\n", "\n", "1 2\n", "+\n", "- 3\n", "3x\n",
+  const std::string ABOVE = std::to_string(BraidConjugacy::MAXSTUDYBOUND + 1) + "\n";
+  const char* ANSWERS[] = {"abc\n", ABOVE.c_str(), "\n", "1 2\n", "+\n", "- 3\n", "3x\n",
                            "99999999999\n", "2147483648\n", "1.5\n", ""};
   for (const char* ANSWER : ANSWERS) {
     SCOPED_TRACE(ANSWER);
