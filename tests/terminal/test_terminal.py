@@ -142,6 +142,40 @@ def test_ctrl_c_during_a_computation_abandons_it_and_the_menu_comes_back(termina
     quit(k)
 
 
+def listing(k, key):
+    """The whole listing of key M or S, from its first line to the menu."""
+    k.expect(MENU_PROMPT)
+    k.type(key + ENTER)
+    k.expect("Values of ")
+    return k.expect("MAIN MENU").rsplit("Values of ", 1)[1]
+
+
+def test_an_interrupted_build_leaves_the_tables_of_the_build_before(terminal):
+    k = terminal()
+    k.expect(MENU_PROMPT)
+    k.type("B" + ENTER)
+    k.expect("Until which length? ")
+    k.type("3" + ENTER)
+    mu3 = listing(k, "M")
+    sss = listing(k, "S")
+    # Lengths up to 3: 1 + 2 + 4 + 7 braids (the counts by length are
+    # 1, 2, 4, 7, ...).
+    assert mu3.startswith("mu3 for the 14 positive braids of B_3 of length at most 3:")
+    # The largest bound: seconds of building and hundreds of megabytes of
+    # listing, which the test does not read; Ctrl-C comes while it builds or
+    # lists, before the new tables could be installed.
+    k.expect(MENU_PROMPT)
+    k.type("B" + ENTER)
+    k.expect("Until which length? ")
+    k.type("27" + ENTER)
+    k.expect("Constructing the braid table.")
+    k.type(CTRL_C)
+    k.expect("The computation was interrupted; the tables are unchanged.\n")
+    assert listing(k, "M") == mu3
+    assert listing(k, "S") == sss
+    quit(k)
+
+
 def test_ctrl_d_ends_the_input_at_each_prompt_as_it_did(terminal):
     # At the menu: Korvel ends at once.
     k = terminal()
