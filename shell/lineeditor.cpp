@@ -16,6 +16,8 @@
 
 namespace shell {
 
+volatile std::sig_atomic_t REDRAWREQUESTED = 0;
+
 namespace {
 
 // The outcome of the line being read, set by ACCEPT when Readline has a
@@ -121,6 +123,10 @@ bool EDITLINE(std::string& LINE, const std::string& PROMPT) {
     const int R = pselect(FD + 1, &READY, nullptr, nullptr, nullptr, &WAITING);
     if (R < 0) {
       if (errno == EINTR) {
+        if (REDRAWREQUESTED != 0) {
+          REDRAWREQUESTED = 0;
+          rl_forced_update_display();
+        }
         continue;
       }
       rl_callback_handler_remove();  // the terminal is gone: the input ends
@@ -143,6 +149,8 @@ bool EDITLINE(std::string& LINE, const std::string& PROMPT) {
 #else  // without Readline
 
 namespace shell {
+
+volatile std::sig_atomic_t REDRAWREQUESTED = 0;
 
 bool STARTEDITOR() { return false; }
 

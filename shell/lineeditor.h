@@ -5,9 +5,14 @@
 // terminal is read plainly.
 #pragma once
 
+#include <csignal>
 #include <string>
 
 namespace shell {
+
+// Set by a signal handler when the terminal comes back to the editor after
+// the program was stopped (Ctrl-Z): the editor then redraws the line.
+extern volatile std::sig_atomic_t REDRAWREQUESTED;
 
 // Prepares the editor for standard input and output, both terminals; false
 // when it cannot run there (built without Readline, or TERM unset or "dumb").

@@ -194,6 +194,52 @@ void DROPCONTROLSEQUENCES(std::string& LINE) {
   LINE.resize(TO);
 }
 
+// The terminal's modes before the line editor changed them.
+termios STARTMODES{};
+bool HAVESTARTMODES = false;
+
+// Ctrl-Z, kill and Ctrl-\ while the line editor has the terminal in its own
+// modes: the terminal gets its modes back before the program stops or ends,
+// and after a stop the editor's modes return with a redraw of the line.
+void ONSTOPORQUIT(int SIGNAL) {
+  const int SAVEDERRNO = errno;
+  termios EDITMODES{};
+  const bool ASEDITED = STATE == EDITING && tcgetattr(STDIN_FILENO, &EDITMODES) == 0;
+  if (ASEDITED) {
+    tcsetattr(STDIN_FILENO, TCSADRAIN, &STARTMODES);
+  }
+  if (SIGNAL == SIGTSTP) {
+    kill(getpid(), SIGSTOP);
+    if (ASEDITED) {  // continued
+      tcsetattr(STDIN_FILENO, TCSADRAIN, &EDITMODES);
+      REDRAWREQUESTED = 1;
+    }
+  } else {
+    struct sigaction DEFAULT {};
+    DEFAULT.sa_handler = SIG_DFL;
+    sigemptyset(&DEFAULT.sa_mask);
+    sigaction(SIGNAL, &DEFAULT, nullptr);
+    raise(SIGNAL);  // delivered when this handler returns
+  }
+  errno = SAVEDERRNO;
+}
+
+// Installs HANDLER for SIGNAL unless the signal is ignored (as SIGINT and
+// SIGQUIT are in a background job). Reads and writes of the computation go
+// on after the handler; the line editor waits in pselect, which returns on
+// the signal all the same.
+void CATCH(int SIGNAL, void (*HANDLER)(int)) {
+  struct sigaction PREVIOUS {};
+  if (sigaction(SIGNAL, nullptr, &PREVIOUS) != 0 || PREVIOUS.sa_handler == SIG_IGN) {
+    return;
+  }
+  struct sigaction ACTION {};
+  ACTION.sa_handler = HANDLER;
+  sigemptyset(&ACTION.sa_mask);
+  ACTION.sa_flags = SA_RESTART;
+  sigaction(SIGNAL, &ACTION, nullptr);
+}
+
 // The line source of the console. A request left from the computation
 // before this read is spent: that computation has ended. The prompt is
 // flushed only once the state says "reading", so that a user who answers
@@ -253,25 +299,19 @@ void STARTTERMINAL() {
     static std::ostream OUT(&BUFFER);
     SCREEN = &BUFFER;
     basics::SETCONSOLE(std::cin, OUT);
-    termios MODES{};
+    HAVESTARTMODES = tcgetattr(STDIN_FILENO, &STARTMODES) == 0;
 #if defined(ECHOCTL)
-    if (tcgetattr(STDIN_FILENO, &MODES) == 0) {
-      ECHOESCONTROL = (MODES.c_lflag & ECHO) != 0 && (MODES.c_lflag & ECHOCTL) != 0;
-    }
+    ECHOESCONTROL = HAVESTARTMODES && (STARTMODES.c_lflag & ECHO) != 0 &&
+                    (STARTMODES.c_lflag & ECHOCTL) != 0;
 #endif
     EDITOR = STARTEDITOR();
+    if (EDITOR && HAVESTARTMODES) {
+      for (const int SIGNAL : {SIGTSTP, SIGTERM, SIGQUIT}) {
+        CATCH(SIGNAL, ONSTOPORQUIT);
+      }
+    }
   }
-  struct sigaction PREVIOUS {};
-  sigaction(SIGINT, nullptr, &PREVIOUS);
-  if (PREVIOUS.sa_handler != SIG_IGN) {
-    struct sigaction ACTION {};
-    ACTION.sa_handler = ONINTERRUPT;
-    sigemptyset(&ACTION.sa_mask);
-    // Reads and writes of the computation go on; the line editor waits in
-    // pselect, which returns on the signal all the same.
-    ACTION.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &ACTION, nullptr);
-  }
+  CATCH(SIGINT, ONINTERRUPT);
   basics::SETLINESOURCE(READCONSOLELINE);
 }
 

@@ -7,8 +7,11 @@ The answers checked are the program's own lines for braids worked out by
 hand: "We have B1 = B2." exactly when the edited word is the intended one.
 """
 
+import os
 import re
+import signal
 import subprocess
+import termios
 
 from terminal_driver import (
     BACKSPACE, CTRL_A, CTRL_C, CTRL_D, CTRL_E, CTRL_U, DELETE, DOWN, END, ENTER, HOME,
@@ -231,3 +234,33 @@ def test_a_dumb_terminal_is_read_plainly_without_escape_letters(terminal):
     k.type("abc" + ENTER)
     assert EQUAL in k.expect("=" * 80 + "\n")[-200:]
     quit(k)
+
+
+def cooked(k):
+    """Whether the terminal reads whole lines and echoes them, as a shell
+    expects to find it (the line editor turns both off while it edits)."""
+    flags = termios.tcgetattr(k.fd)[3]
+    return bool(flags & termios.ICANON) and bool(flags & termios.ECHO)
+
+
+def test_ctrl_z_and_kill_give_the_terminal_its_modes_back(terminal):
+    k = terminal()
+    k.expect(MENU_PROMPT)
+    assert not cooked(k)  # the editor has the terminal
+    k.type("C")
+    k.expect("C")
+    k.type("\x1a")  # Ctrl-Z
+    _, status = os.waitpid(k.pid, os.WUNTRACED)
+    assert os.WIFSTOPPED(status)
+    assert cooked(k)
+    os.kill(k.pid, signal.SIGCONT)
+    k.expect("    > C")  # the line is drawn again, and still holds the C
+    k.type(ENTER)
+    k.expect(B1)
+    assert not cooked(k)
+    os.kill(k.pid, signal.SIGTERM)
+    _, status = os.waitpid(k.pid, 0)
+    assert os.WIFSIGNALED(status) and os.WTERMSIG(status) == signal.SIGTERM
+    assert cooked(k)
+    k.status = status
+    os.close(k.fd)
