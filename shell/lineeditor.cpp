@@ -86,10 +86,10 @@ bool STARTEDITOR() {
 }
 
 // The line is read one character at a time when the terminal has one, so
-// that the wait between characters is the only place where an interrupt
-// can arrive: SIGINT is blocked except inside pselect, which returns at once
-// with EINTR when it comes, and the request is then taken before the next
-// character.
+// that the wait between characters is the only place where an interrupt or
+// a stop can arrive: SIGINT and SIGTSTP are blocked except inside pselect,
+// which returns at once with EINTR when one comes, and the request (or the
+// redraw after a stop) is then taken before the next character.
 bool EDITLINE(std::string& LINE, const std::string& PROMPT) {
   LINE.clear();
   if (ENDED) {
@@ -100,9 +100,11 @@ bool EDITLINE(std::string& LINE, const std::string& PROMPT) {
   sigset_t ORIGINAL;
   sigemptyset(&INTERRUPT);
   sigaddset(&INTERRUPT, SIGINT);
+  sigaddset(&INTERRUPT, SIGTSTP);
   sigprocmask(SIG_BLOCK, &INTERRUPT, &ORIGINAL);
   sigset_t WAITING = ORIGINAL;
   sigdelset(&WAITING, SIGINT);
+  sigdelset(&WAITING, SIGTSTP);
 
   ACCEPTED = false;
   GOTLINE = false;
