@@ -39,8 +39,8 @@ void ACCEPT(char* TEXT) {
     }
     std::free(TEXT);
   }
-  // Removed here, Readline leaves the terminal in its own modes until the
-  // next line: the program's output is written to a terminal as it found it.
+  // Without the handler Readline gives the terminal its modes back at once:
+  // the program computes and answers on the terminal as it found it.
   rl_callback_handler_remove();
 }
 

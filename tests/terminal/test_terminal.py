@@ -216,6 +216,8 @@ def test_prompts_are_written_once_and_redrawn_in_place(terminal):
     screen = k.text().split("\n")
     assert B1 + "axbc" in screen
     assert B2 + "axbc" in screen
+    # Written once each, by the editor alone: the program holds them back.
+    assert k.raw.count(B1) == 1 and k.raw.count(B2) == 1
     quit(k)
 
 
