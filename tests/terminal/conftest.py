@@ -1,6 +1,8 @@
 """Shared set-up of the terminal tests: the korvel binary under test comes
 from the environment variable KORVEL (ctest sets it to the built program),
-the build folder for the install test from KORVEL_BUILD."""
+the build folder for the install test from KORVEL_BUILD. KORVEL_EDITING=0
+says that korvel was built without a line editor: the tests marked
+needs_editor are then skipped."""
 
 import os
 import sys
@@ -33,3 +35,16 @@ def terminal(korvel_binary):
     yield start
     for k in started:
         k.close()
+
+
+def pytest_configure(config):
+    config.addinivalue_line("markers", "needs_editor: the test needs korvel's line editor")
+
+
+def pytest_collection_modifyitems(config, items):
+    if os.environ.get("KORVEL_EDITING", "1") != "0":
+        return
+    skip = pytest.mark.skip(reason="korvel was built without a line editor")
+    for item in items:
+        if "needs_editor" in item.keywords:
+            item.add_marker(skip)

@@ -13,6 +13,8 @@ import signal
 import subprocess
 import termios
 
+import pytest
+
 from terminal_driver import (
     BACKSPACE, CTRL_A, CTRL_C, CTRL_D, CTRL_E, CTRL_U, DELETE, DOWN, END, ENTER, HOME,
     LEFT, MENU_PROMPT, RIGHT, UP)
@@ -47,6 +49,7 @@ def quit(k):
     assert k.wait() == 0
 
 
+@pytest.mark.needs_editor
 def test_the_left_arrow_edits_the_word_that_is_compared(terminal):
     k = terminal()
     # abx, back over x, erase b, type c: the word is acx.
@@ -56,6 +59,7 @@ def test_the_left_arrow_edits_the_word_that_is_compared(terminal):
     quit(k)
 
 
+@pytest.mark.needs_editor
 def test_editing_keys_move_and_erase_within_the_line(terminal):
     k = terminal()
     # Home and End, Ctrl-A and Ctrl-E: bc -> abc -> abcd -> zabcd -> zabcdy.
@@ -66,6 +70,7 @@ def test_editing_keys_move_and_erase_within_the_line(terminal):
     quit(k)
 
 
+@pytest.mark.needs_editor
 def test_up_recalls_earlier_lines_at_a_braid_prompt_and_at_the_menu(terminal):
     k = terminal()
     # B2 recalls B1 (abA); both are sigma_1 sigma_2 sigma_1^-1.
@@ -210,6 +215,7 @@ def test_ctrl_d_ends_the_input_at_each_prompt_as_it_did(terminal):
     assert "From now on, the ordering is the original R-ordering." in k.text()
 
 
+@pytest.mark.needs_editor
 def test_prompts_are_written_once_and_redrawn_in_place(terminal):
     k = terminal()
     compare(k, "abc" + LEFT + LEFT + "x", UP)
@@ -245,6 +251,7 @@ def cooked(k):
     return bool(flags & termios.ICANON) and bool(flags & termios.ECHO)
 
 
+@pytest.mark.needs_editor
 def test_ctrl_z_and_kill_give_the_terminal_its_modes_back(terminal):
     k = terminal()
     k.expect(MENU_PROMPT)
