@@ -67,14 +67,15 @@ void REVERSEONE(BRAID& B, SIDE S) {
 // Full reversing, always on the leftmost pattern. A step at I changes letters
 // from I on only, so no pattern can open before I - 1: the search resumes
 // there, which finds exactly the pattern a search from position 1 would.
-// Reversing terminates on every braid word, but may take many steps: each
-// step is a point where the user's interrupt abandons the computation (the
-// word is the caller's, half reversed, and is dropped with it).
+// Reversing terminates on every braid word, and the length bound keeps one
+// reversing short: the user's interrupt is taken once per reversing, before
+// the word is touched, which costs nothing per step; the loops that call
+// reversing again and again are the long ones.
 void REVERSE(BRAID& B, SIDE S) {
+  basics::CHECKINTERRUPT();
   BREVERSED = false;
   std::int32_t FROM = 1;
   for (;;) {
-    basics::CHECKINTERRUPT();
     const std::int32_t I = FINDPATTERN(B, FROM, S);
     if (I == 0) {
       BREVERSED = true;
