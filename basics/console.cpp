@@ -7,6 +7,7 @@ namespace basics {
 namespace {
 std::istream* CURRENTIN = &std::cin;
 std::ostream* CURRENTOUT = &std::cout;
+LINESOURCE CURRENTSOURCE = nullptr;
 }  // namespace
 
 std::istream& INPUT() { return *CURRENTIN; }
@@ -23,10 +24,20 @@ void RESETCONSOLE() {
   CURRENTOUT = &std::cout;
 }
 
+void SETLINESOURCE(LINESOURCE SOURCE) { CURRENTSOURCE = SOURCE; }
+
 bool READLINE(std::string& LINE, std::size_t KEEP) {
-  LINE.clear();
+  if (CURRENTSOURCE != nullptr) {
+    LINE.clear();
+    return CURRENTSOURCE(LINE, KEEP);
+  }
   // The prompt before a read must reach the user before the read waits.
   OUTPUT().flush();
+  return READPLAINLINE(LINE, KEEP);
+}
+
+bool READPLAINLINE(std::string& LINE, std::size_t KEEP) {
+  LINE.clear();
   std::istream& IN = INPUT();
   std::streambuf* BUF = IN.rdbuf();
   if (!IN.good() || BUF == nullptr) {

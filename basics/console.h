@@ -5,6 +5,12 @@
 // fuzz target point it at string streams with SETCONSOLE, so that any
 // procedure of the program can be driven in-process exactly as a user drives
 // the binary.
+//
+// Every line the program reads passes through READLINE, which is therefore
+// the one place where a front end may put a line editor: SETLINESOURCE hands
+// the reading of lines to the front end, whose source may end with the plain
+// reading READPLAINLINE. Nothing else in the program knows that a terminal
+// exists.
 #pragma once
 
 #include <istream>
@@ -32,7 +38,22 @@ void RESETCONSOLE();
 // line feed (one line end, not two). Returns false, with LINE empty, when the
 // input had ended before any character of a line could be read; a last line
 // without a line end is still a line.
+//
+// Without a line source the output is flushed, so that the prompt written
+// before the read reaches the user before the read waits, and the line is
+// read by READPLAINLINE; with one, the source flushes and reads.
 bool READLINE(std::string& LINE, std::size_t KEEP = 255);
+
+// The plain reading of READLINE from INPUT(), without the flush.
+bool READPLAINLINE(std::string& LINE, std::size_t KEEP = 255);
+
+// A reader of one line with the contract of READLINE: it flushes OUTPUT()
+// before it waits; LINE holds at most KEEP characters of the line, and false
+// with LINE empty means the input has ended.
+using LINESOURCE = bool (*)(std::string& LINE, std::size_t KEEP);
+
+// Makes SOURCE read every later line; nullptr restores the plain reading.
+void SETLINESOURCE(LINESOURCE SOURCE);
 
 // Writes 80 characters "=" and a line end.
 void HRULE();

@@ -4,4 +4,9 @@ namespace basics {
 
 volatile std::sig_atomic_t INTERRUPTREQUESTED = 0;
 
+void TAKEINTERRUPT() {
+  INTERRUPTREQUESTED = 0;
+  throw INTERRUPTED{};
+}
+
 }  // namespace basics

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "basics/interrupt.h"
 #include "braidbasics/operations.h"
 
 namespace BraidBasics {
@@ -66,8 +67,12 @@ void REVERSEONE(BRAID& B, SIDE S) {
 // Full reversing, always on the leftmost pattern. A step at I changes letters
 // from I on only, so no pattern can open before I - 1: the search resumes
 // there, which finds exactly the pattern a search from position 1 would.
-// Reversing terminates on every braid word.
+// Reversing terminates on every braid word, and the length bound keeps one
+// reversing short: the user's interrupt is taken once per reversing, before
+// the word is touched, which costs nothing per step; the loops that call
+// reversing again and again are the long ones.
 void REVERSE(BRAID& B, SIDE S) {
+  basics::CHECKINTERRUPT();
   BREVERSED = false;
   std::int32_t FROM = 1;
   for (;;) {

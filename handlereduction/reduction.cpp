@@ -5,6 +5,7 @@
 #include <string>
 
 #include "basics/console.h"
+#include "basics/interrupt.h"
 #include "braidbasics/operations.h"
 #include "braidbasics/words.h"
 #include "handlereduction/handles.h"
@@ -92,6 +93,9 @@ void LEFTMOSTREDUCE(BRAID& B, bool FREE) {
   std::int8_t* const V = B.V;
 
   for (;;) {
+    // Each pass is a point where the user's interrupt abandons the
+    // reduction: B is the caller's record, dropped with the computation.
+    basics::CHECKINTERRUPT();
     // Pending letters after START - 1, from the chain.
     DEPTH = 0;
     for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
@@ -156,6 +160,7 @@ void BHREDUCESTEPS(BRAID& B, const HREDUCTIONSTEP& STEP) {
   BREDUCED = false;
   BNBREDSTEPS = 0;
   while (!BREDUCED) {
+    basics::CHECKINTERRUPT();  // between two whole lines of the display
     std::int32_t P = 0;
     std::int32_t Q = 0;
     std::int32_t I = 0;

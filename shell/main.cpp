@@ -2,12 +2,14 @@
 #include <iostream>
 
 #include "shell/menu.h"
-#include "shell/pictures.h"
+#include "shell/options.h"
+#include "shell/terminal.h"
 
-int main(int argc, char** argv) {
+int main(int ARGC, char** ARGV) {
   std::ios::sync_with_stdio(false);
-  if (int STATUS = 0; shell::PICTUREOPTION(argc, argv, std::cout, std::cerr, STATUS)) {
-    return STATUS;
+  if (ARGC > 1) {
+    return shell::RUNOPTIONS(ARGC, ARGV);
   }
+  shell::STARTTERMINAL();
   return shell::RUNKORVEL();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "basics/console.h"
+#include "basics/interrupt.h"
 #include "braidbasics/braid.h"
 #include "handlereduction/orderings.h"
 #include "shell/procedures.h"
@@ -11,6 +12,10 @@
 namespace shell {
 
 char MENU = '\n';
+
+const char* const INTERRUPTEDMESSAGE = "The computation was interrupted.";
+const char* const INTERRUPTEDBUILDMESSAGE =
+    "The computation was interrupted; the tables are unchanged.";
 
 namespace {
 
@@ -127,6 +132,9 @@ int RUNKORVEL() {
       DISPATCHKEY(MENU);
     } catch (const BraidBasics::BOUNDEXCEEDED&) {
       basics::OUTPUT() << BraidBasics::BOUNDMESSAGE << '\n';
+    } catch (const basics::INTERRUPTED&) {
+      // Key B builds its tables aside and installs them only when complete.
+      basics::OUTPUT() << (MENU == 'B' ? INTERRUPTEDBUILDMESSAGE : INTERRUPTEDMESSAGE) << '\n';
     }
   }
   QUIT();

@@ -25,10 +25,15 @@ void EXPERIMENT();
 // Called once after the loop ends: nothing.
 void QUIT();
 
+// What the main loop says when the user interrupts a computation, and when
+// the computation was the build of key B.
+extern const char* const INTERRUPTEDMESSAGE;
+extern const char* const INTERRUPTEDBUILDMESSAGE;
+
 // The whole program on the current console: INITIALIZE, the menu loop until
 // the key Q (or the end of the input), QUIT. A computation abandoned at the
-// bound of the braid record is reported and the menu shown again. Returns the
-// exit status, 0.
+// bound of the braid record or by the user's interrupt (basics::INTERRUPTED)
+// is reported and the menu shown again. Returns the exit status, 0.
 int RUNKORVEL();
 
 }  // namespace shell

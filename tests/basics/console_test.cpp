@@ -43,6 +43,33 @@ TEST(READLINE, KeepsNulAndHighBytes) {
   EXPECT_EQ(LINE, std::string("a\0\xff b", 5));
 }
 
+// A line source stands in for the plain reading of every READLINE until it is
+// removed; the console's input is then read again from where it was.
+TEST(SETLINESOURCE, ReplacesThePlainReadingUntilRemoved) {
+  korveltest::ConsoleCapture CONSOLE(std::string("plain one\nplain two\n"));
+  static std::size_t KEPT = 0;
+  static int CALLS = 0;
+  CALLS = 0;
+  basics::SETLINESOURCE([](std::string& LINE, std::size_t KEEP) {
+    KEPT = KEEP;
+    ++CALLS;
+    LINE = CALLS == 1 ? std::string("from the source").substr(0, KEEP) : "";
+    return CALLS == 1;
+  });
+  std::string LINE;
+  ASSERT_TRUE(basics::READLINE(LINE, 7));
+  EXPECT_EQ(LINE, "from th");
+  EXPECT_EQ(KEPT, 7u);
+  EXPECT_FALSE(basics::READLINE(LINE));  // the source's end of input
+  EXPECT_EQ(KEPT, 255u);
+  basics::SETLINESOURCE(nullptr);
+  ASSERT_TRUE(basics::READLINE(LINE));
+  EXPECT_EQ(LINE, "plain one");
+  ASSERT_TRUE(basics::READPLAINLINE(LINE, 5));
+  EXPECT_EQ(LINE, "plain");
+  EXPECT_EQ(CALLS, 2);
+}
+
 TEST(HRULE, EightyEqualSigns) {
   korveltest::ConsoleCapture CONSOLE;
   basics::HRULE();
