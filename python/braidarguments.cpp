@@ -92,20 +92,18 @@ void TIETZETOBRAID(py::handle OBJ, BRAID& B) {
   B.W = WIDTH;
 }
 
-}  // namespace
-
-void TOBRAID(py::handle OBJ, BRAID& B, FORM& F) {
+// The form of the braid argument OBJ, with B := its braid; the errors are
+// TOBRAID's.
+FORM READBRAID(py::handle OBJ, BRAID& B) {
   PyObject* const P = OBJ.ptr();
   if (PyUnicode_Check(P)) {
-    F = FORM::TEXT;
     TEXTTOBRAID(OBJ, B);
-    return;
+    return FORM::TEXT;
   }
   // bytes are sequences of ints too, but a bytes braid is a mistaken str.
   if (PySequence_Check(P) && !PyBytes_Check(P) && !PyByteArray_Check(P)) {
-    F = FORM::TIETZE;
     TIETZETOBRAID(OBJ, B);
-    return;
+    return FORM::TIETZE;
   }
   throw py::type_error(
       py::str("a braid is a str of letters or a sequence of non-zero ints, not {}")
@@ -113,8 +111,20 @@ void TOBRAID(py::handle OBJ, BRAID& B, FORM& F) {
           .cast<std::string>());
 }
 
-FORM JOINTFORM(FORM F1, FORM F2) {
-  return F1 == FORM::TEXT && F2 == FORM::TEXT ? FORM::TEXT : FORM::TIETZE;
+}  // namespace
+
+BRAIDARGUMENT TOBRAID(py::handle OBJ) {
+  BRAIDARGUMENT A;
+  A.F = READBRAID(OBJ, A.B);
+  return A;
+}
+
+BRAIDPAIR TOBRAIDS(py::handle OBJ1, py::handle OBJ2) {
+  BRAIDPAIR P;
+  const FORM F1 = READBRAID(OBJ1, P.B1);
+  const FORM F2 = READBRAID(OBJ2, P.B2);
+  P.F = F1 == FORM::TEXT && F2 == FORM::TEXT ? FORM::TEXT : FORM::TIETZE;
+  return P;
 }
 
 py::object FROMBRAID(const BRAID& B, FORM F) {

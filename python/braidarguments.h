@@ -20,16 +20,31 @@ namespace py = pybind11;
 // The form a braid argument had: a str of letters or a Tietze sequence.
 enum class FORM { TEXT, TIETZE };
 
-// B := the braid OBJ stands for, with width one more than its largest index
-// (1 for the empty word), as BDEF gives for text; F := its form. Raises
-// ValueError for a character that is not a letter, a blank or "." and for a
-// Tietze letter 0 or outside -49..49, naming it and its 0-based position;
-// TypeError for anything that is neither a str nor a sequence of ints;
-// BoundExceeded for more than BMAXLENGTH letters.
-void TOBRAID(py::handle OBJ, BraidBasics::BRAID& B, FORM& F);
+// A braid argument: the braid and the form it came in.
+struct BRAIDARGUMENT {
+  BraidBasics::BRAID B;
+  FORM F;
+};
 
-// The form of a result computed from two braids: text only when both were.
-FORM JOINTFORM(FORM F1, FORM F2);
+// Two braid arguments and the form of a result computed from both: text only
+// when both were.
+struct BRAIDPAIR {
+  BraidBasics::BRAID B1;
+  BraidBasics::BRAID B2;
+  FORM F;
+};
+
+// The braid OBJ stands for, with width one more than its largest index (1 for
+// the empty word), as BDEF gives for text, and its form. Raises ValueError
+// for a character that is not a letter, a blank or "." and for a Tietze
+// letter 0 or outside -49..49, naming it and its 0-based position; TypeError
+// for anything that is neither a str nor a sequence of ints; BoundExceeded
+// for more than BMAXLENGTH letters.
+BRAIDARGUMENT TOBRAID(py::handle OBJ);
+
+// The braids OBJ1 and OBJ2 stand for, as TOBRAID gives them (OBJ1's errors
+// first), and the form of a result computed from both.
+BRAIDPAIR TOBRAIDS(py::handle OBJ1, py::handle OBJ2);
 
 // The word of B in the form F: a str, or a tuple of ints.
 py::object FROMBRAID(const BraidBasics::BRAID& B, FORM F);

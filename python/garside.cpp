@@ -45,20 +45,29 @@ py::list FACTORLIST(const BraidBasics::NF& X, FORM F, bool WITHDELTA) {
   return FACTORS;
 }
 
+// The word OP gives for the positive braid words A and B, a str when both
+// are str and a tuple otherwise; a word with an inverse letter raises
+// ValueError naming it a or b.
+template <BRAID (*OP)(const BRAID&, const BRAID&)>
+py::object POSITIVEPAIROPERATION(py::handle A, py::handle B) {
+  const BRAIDPAIR P = TOBRAIDS(A, B);
+  REQUIREPOSITIVE(P.B1, "a");
+  REQUIREPOSITIVE(P.B2, "b");
+  return FROMBRAID(OP(P.B1, P.B2), P.F);
+}
+
 }  // namespace
 
 void BINDGARSIDE(py::module_& M) {
   M.def(
       "symmetric_normal_form",
       [](py::handle B) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
+        const BRAIDARGUMENT X = TOBRAID(B);
         BRAID D;
         BRAID N;
-        BraidBasics::BSYMFRACTION(X, D, N);
-        return py::make_tuple(FACTORLIST(BraidBasics::BLEFTNF(D), F, true),
-                              FACTORLIST(BraidBasics::BLEFTNF(N), F, true));
+        BraidBasics::BSYMFRACTION(X.B, D, N);
+        return py::make_tuple(FACTORLIST(BraidBasics::BLEFTNF(D), X.F, true),
+                              FACTORLIST(BraidBasics::BLEFTNF(N), X.F, true));
       },
       "b"_a,
       R"(symmetric_normal_form(b) -> tuple[list[word], list[word]]
@@ -76,12 +85,10 @@ symmetric_normal_form('aB') is (['ab'], ['ba']).)");
   M.def(
       "left_normal_form",
       [](py::handle B) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
-        REQUIREPOSITIVE(X, "b");
-        const BraidBasics::NF FORMRECORD = BraidBasics::BLEFTNF(X);
-        return py::make_tuple(FORMRECORD.I, FACTORLIST(FORMRECORD, F, false));
+        const BRAIDARGUMENT X = TOBRAID(B);
+        REQUIREPOSITIVE(X.B, "b");
+        const BraidBasics::NF FORMRECORD = BraidBasics::BLEFTNF(X.B);
+        return py::make_tuple(FORMRECORD.I, FACTORLIST(FORMRECORD, X.F, false));
       },
       "b"_a,
       R"(left_normal_form(b) -> tuple[int, list[word]]
@@ -97,11 +104,9 @@ raises ValueError.)");
   M.def(
       "alternating_normal_form",
       [](py::handle B) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
-        REQUIREPOSITIVE(X, "b");
-        return FROMPOSITIVELETTERS(BraidBasics::BALTNORMALWORD(X), F);
+        const BRAIDARGUMENT X = TOBRAID(B);
+        REQUIREPOSITIVE(X.B, "b");
+        return FROMPOSITIVELETTERS(BraidBasics::BALTNORMALWORD(X.B), X.F);
       },
       "b"_a,
       R"(alternating_normal_form(b) -> word
@@ -113,41 +118,15 @@ written as alternating powers of a and b found from the right, starting with
 a: alternating_normal_form('abab') is 'aaba'. A word with an inverse letter
 raises ValueError.)");
 
-  M.def(
-      "left_gcd",
-      [](py::handle A, py::handle B) {
-        BRAID X;
-        BRAID Y;
-        FORM FX = FORM::TEXT;
-        FORM FY = FORM::TEXT;
-        TOBRAID(A, X, FX);
-        TOBRAID(B, Y, FY);
-        REQUIREPOSITIVE(X, "a");
-        REQUIREPOSITIVE(Y, "b");
-        return FROMBRAID(BraidBasics::BLEFTGCD(X, Y), JOINTFORM(FX, FY));
-      },
-      "a"_a, "b"_a,
-      R"(left_gcd(a, b) -> word
+  M.def("left_gcd", &POSITIVEPAIROPERATION<BraidBasics::BLEFTGCD>, "a"_a, "b"_a,
+        R"(left_gcd(a, b) -> word
 
 The greatest common left divisor of two positive braid words, a positive
 word: left_gcd('aba', 'ab') is 'ab'. The result is a str when both arguments
 are str, a tuple otherwise. A word with an inverse letter raises ValueError.)");
 
-  M.def(
-      "right_lcm",
-      [](py::handle A, py::handle B) {
-        BRAID X;
-        BRAID Y;
-        FORM FX = FORM::TEXT;
-        FORM FY = FORM::TEXT;
-        TOBRAID(A, X, FX);
-        TOBRAID(B, Y, FY);
-        REQUIREPOSITIVE(X, "a");
-        REQUIREPOSITIVE(Y, "b");
-        return FROMBRAID(BraidBasics::BRIGHTLCM(X, Y), JOINTFORM(FX, FY));
-      },
-      "a"_a, "b"_a,
-      R"(right_lcm(a, b) -> word
+  M.def("right_lcm", &POSITIVEPAIROPERATION<BraidBasics::BRIGHTLCM>, "a"_a, "b"_a,
+        R"(right_lcm(a, b) -> word
 
 The least common right multiple of two positive braid words, a positive
 word beginning with a: right_lcm('a', 'b') is 'aba'. The result is a str when

@@ -17,16 +17,26 @@ using namespace pybind11::literals;
 
 namespace {
 
-// The marked letters of B as the core counts them, 1-based and inclusive,
-// from MARK: None (nothing marked, 0 and 0) or a pair (start, stop) of
-// Python positions, 0 <= start <= stop <= number of letters, marking the
-// letters start..stop-1 as word[start:stop] does (an empty stretch marks
-// nothing). The positions count letters; blanks and "." are not letters.
-void MARKEDLETTERS(const BRAID& B, py::handle MARK, std::int32_t& FIRST, std::int32_t& LAST) {
-  FIRST = 0;
-  LAST = 0;
+// A braid argument with the letters it marks, 1-based and inclusive as the
+// core counts them (0 and 0 when none).
+struct MARKEDBRAID {
+  BRAID B;
+  std::int32_t FIRST;
+  std::int32_t LAST;
+};
+
+// The braid WORD stands for, with the letters marked by MARK: None (nothing
+// marked) or a pair (start, stop) of Python positions, 0 <= start <= stop <=
+// number of letters, marking the letters start..stop-1 as word[start:stop]
+// does (an empty stretch marks nothing). The positions count letters; blanks
+// and "." are not letters.
+MARKEDBRAID TOMARKEDBRAID(py::handle WORD, py::handle MARK) {
+  MARKEDBRAID R;
+  R.B = TOBRAID(WORD).B;
+  R.FIRST = 0;
+  R.LAST = 0;
   if (MARK.is_none()) {
-    return;
+    return R;
   }
   if (!py::isinstance<py::sequence>(MARK) || py::isinstance<py::str>(MARK) ||
       py::len(MARK) != 2) {
@@ -40,17 +50,18 @@ void MARKEDLETTERS(const BRAID& B, py::handle MARK, std::int32_t& FIRST, std::in
   }
   const long long START = PAIR[0].cast<long long>();
   const long long STOP = PAIR[1].cast<long long>();
-  if (START < 0 || STOP < START || STOP > B.L) {
+  if (START < 0 || STOP < START || STOP > R.B.L) {
     throw py::value_error(
         py::str("mark ({}, {}) is not a stretch of the {} letters of the word: "
                 "0 <= start <= stop <= {} is needed")
-            .format(START, STOP, B.L, B.L)
+            .format(START, STOP, R.B.L, R.B.L)
             .cast<std::string>());
   }
   if (START < STOP) {
-    FIRST = static_cast<std::int32_t>(START) + 1;
-    LAST = static_cast<std::int32_t>(STOP);
+    R.FIRST = static_cast<std::int32_t>(START) + 1;
+    R.LAST = static_cast<std::int32_t>(STOP);
   }
+  return R;
 }
 
 // A braid word with its marked stretch, kept as given and checked once.
@@ -59,30 +70,20 @@ struct PICTURE {
   py::object MARK;
 };
 
-std::string SVGOF(py::handle WORD, py::handle MARK) {
-  BRAID B;
-  FORM F = FORM::TEXT;
-  TOBRAID(WORD, B, F);
-  std::int32_t FIRST = 0;
-  std::int32_t LAST = 0;
-  MARKEDLETTERS(B, MARK, FIRST, LAST);
-  return BraidBasics::BSVGDIAGRAM(B, FIRST, LAST);
+// The picture DIAGRAM draws of the braid WORD with the stretch MARK marked.
+template <std::string (*DIAGRAM)(const BRAID&, std::int32_t, std::int32_t)>
+std::string PICTUREOF(py::handle WORD, py::handle MARK) {
+  const MARKEDBRAID R = TOMARKEDBRAID(WORD, MARK);
+  return DIAGRAM(R.B, R.FIRST, R.LAST);
 }
 
-std::string TIKZOF(py::handle WORD, py::handle MARK) {
-  BRAID B;
-  FORM F = FORM::TEXT;
-  TOBRAID(WORD, B, F);
-  std::int32_t FIRST = 0;
-  std::int32_t LAST = 0;
-  MARKEDLETTERS(B, MARK, FIRST, LAST);
-  return BraidBasics::BTIKZDIAGRAM(B, FIRST, LAST);
-}
+constexpr auto SVGOF = &PICTUREOF<BraidBasics::BSVGDIAGRAM>;
+constexpr auto TIKZOF = &PICTUREOF<BraidBasics::BTIKZDIAGRAM>;
 
 }  // namespace
 
 void BINDPICTURES(py::module_& M) {
-  M.def("svg", &SVGOF, "b"_a, "mark"_a = py::none(),
+  M.def("svg", SVGOF, "b"_a, "mark"_a = py::none(),
         R"(svg(b, mark=None) -> str
 
 The picture of the braid word b as an SVG document (a str).
@@ -93,7 +94,7 @@ the one at position i+1. mark=(start, stop) puts a band behind the letters
 start..stop-1, 0-based as in handle_reduction_steps, so that
 svg(*step) draws a step of handle reduction with its handle.)");
 
-  M.def("tikz", &TIKZOF, "b"_a, "mark"_a = py::none(),
+  M.def("tikz", TIKZOF, "b"_a, "mark"_a = py::none(),
         R"(tikz(b, mark=None) -> str
 
 The picture of the braid word b as a tikzpicture environment (a str)
@@ -110,12 +111,7 @@ _repr_svg_() is svg(b, mark), so that, for instance,
 [Braid(word, handle) for word, handle in handle_reduction_steps('abA')]
 shows each step of handle reduction with its handle.)")
       .def(py::init([](py::object WORD, py::object MARK) {
-             BRAID B;
-             FORM F = FORM::TEXT;
-             TOBRAID(WORD, B, F);
-             std::int32_t FIRST = 0;
-             std::int32_t LAST = 0;
-             MARKEDLETTERS(B, MARK, FIRST, LAST);
+             TOMARKEDBRAID(WORD, MARK);
              return PICTURE{std::move(WORD), std::move(MARK)};
            }),
            "b"_a, "mark"_a = py::none())

@@ -26,15 +26,11 @@ void BINDREDUCTION(py::module_& M) {
   M.def(
       "compare",
       [](py::handle B1, py::handle B2, std::string_view ORDERING) {
-        BRAID X1;
-        BRAID X2;
-        FORM F = FORM::TEXT;
-        TOBRAID(B1, X1, F);
-        TOBRAID(B2, X2, F);
+        const BRAIDPAIR P = TOBRAIDS(B1, B2);
         const ORDERINGGUARD GUARD(ORDERING);
         BRAID QUOTIENT;
         // '+' says that inverse(b1).b2 is larger than 1, that is b1 < b2.
-        return -SIGNVALUE(handlereduction::BCOMPARE(X1, X2, QUOTIENT));
+        return -SIGNVALUE(handlereduction::BCOMPARE(P.B1, P.B2, QUOTIENT));
       },
       "b1"_a, "b2"_a, "ordering"_a = "R",
       R"(compare(b1, b2, ordering='R') -> int
@@ -52,11 +48,9 @@ form (sigma_n large), "U" the Dubrovina-Dubrovin ordering.)");
   M.def(
       "sign",
       [](py::handle B, std::string_view ORDERING) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
+        const BRAIDARGUMENT X = TOBRAID(B);
         const ORDERINGGUARD GUARD(ORDERING);
-        return SIGNVALUE(handlereduction::BSIGN(X));
+        return SIGNVALUE(handlereduction::BSIGN(X.B));
       },
       "b"_a, "ordering"_a = "R",
       R"(sign(b, ordering='R') -> int
@@ -67,12 +61,8 @@ trivial braid, -1 when smaller, 0 when b is trivial: sign(b) == compare(b, '').)
   M.def(
       "equivalent",
       [](py::handle B1, py::handle B2) {
-        BRAID X1;
-        BRAID X2;
-        FORM F = FORM::TEXT;
-        TOBRAID(B1, X1, F);
-        TOBRAID(B2, X2, F);
-        return handlereduction::BEQUIV(X1, X2);
+        const BRAIDPAIR P = TOBRAIDS(B1, B2);
+        return handlereduction::BEQUIV(P.B1, P.B2);
       },
       "b1"_a, "b2"_a,
       R"(equivalent(b1, b2) -> bool
@@ -83,10 +73,7 @@ reduces to the empty word by handle reduction.)");
   M.def(
       "is_trivial",
       [](py::handle B) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
-        return handlereduction::BEQUIV(BraidBasics::BONE(), X);
+        return handlereduction::BEQUIV(BraidBasics::BONE(), TOBRAID(B).B);
       },
       "b"_a, R"(is_trivial(b) -> bool
 
@@ -95,12 +82,10 @@ True when the word b represents the trivial braid.)");
   M.def(
       "handle_reduce",
       [](py::handle B, std::string_view ORDERING) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
+        BRAIDARGUMENT X = TOBRAID(B);
         const ORDERINGGUARD GUARD(ORDERING);
-        handlereduction::BREDUCE(X);
-        return FROMBRAID(X, F);
+        handlereduction::BREDUCE(X.B);
+        return FROMBRAID(X.B, X.F);
       },
       "b"_a, "ordering"_a = "R",
       R"(handle_reduce(b, ordering='R') -> word
@@ -114,12 +99,11 @@ the word is flipped (sigma_i <-> sigma_(n-i)) before and after.)");
   M.def(
       "handle_reduction_steps",
       [](py::handle B) {
-        BRAID X;
-        FORM F = FORM::TEXT;
-        TOBRAID(B, X, F);
+        BRAIDARGUMENT X = TOBRAID(B);
+        const FORM F = X.F;
         py::list STEPS;
         handlereduction::BHREDUCESTEPS(
-            X, [&STEPS, F](const BRAID& WORD, std::int32_t P, std::int32_t Q) {
+            X.B, [&STEPS, F](const BRAID& WORD, std::int32_t P, std::int32_t Q) {
               // Letters P..Q (1-based, inclusive) are word[P-1:Q] in Python.
               const py::object HANDLE =
                   P == 0 ? py::object(py::none()) : py::object(py::make_tuple(P - 1, Q));
