@@ -93,11 +93,15 @@ namespace {
 // Exact forms are keyed by POS3KEY, which holds words of at most 32 letters.
 constexpr std::int32_t LONGESTKEYEDWORD = 32;
 
-// Fills the columns of T from the exact forms of its entries, given in order.
-void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS) {
-  T.L = static_cast<std::int32_t>(FORMS.size());
+// T := a table of L entries still to be pushed: every column holds only its
+// entry 0 ("?", the exact form of the empty word), the ALT column only when
+// the entries are not all three-strand words (ALTWORD reads WORD otherwise),
+// and the index is sized for L forms in a three-strand table and left
+// empty in another, whose ranks come from scans.
+void STARTTABLE(BRAIDTABLE& T, std::int32_t L, bool THREESTRAND) {
+  T.L = L;
   T.LONGEST = 0;
-  T.THREESTRAND = true;
+  T.THREESTRAND = THREESTRAND;
   T.WORD.CLEAR();
   T.CODE.CLEAR();
   T.GARSIDE.CLEAR();
@@ -105,10 +109,18 @@ void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS) {
   T.WORD.PUSH("?");
   T.CODE.PUSH("?");
   T.GARSIDE.PUSH("?");
+  if (!THREESTRAND) {
+    T.ALT.PUSH("?");
+  }
   T.FORM.assign(1, POS3ONE());
-  T.FORM.insert(T.FORM.end(), FORMS.begin(), FORMS.end());
-  T.INDEX.RESET(T.L);
+  T.INDEX.RESET(THREESTRAND ? L : 0);
   T.BLOCKS.clear();
+}
+
+// Fills the columns of T from the exact forms of its entries, given in order.
+void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS) {
+  STARTTABLE(T, static_cast<std::int32_t>(FORMS.size()), true);
+  T.FORM.insert(T.FORM.end(), FORMS.begin(), FORMS.end());
   for (std::int32_t P = 1; P <= T.L; ++P) {
     if (P % 4096 == 0) {
       basics::CHECKINTERRUPT();
@@ -323,20 +335,7 @@ void SETBRAIDTABLE(BRAIDTABLE& T, const std::vector<std::string>& WORDS) {
   // Words that are not all alternating normal words in a and b: the texts
   // come from the normal-form procedures, and ranks and conjugators from
   // scans of the table.
-  T.L = static_cast<std::int32_t>(WORDS.size());
-  T.LONGEST = 0;
-  T.THREESTRAND = false;
-  T.WORD.CLEAR();
-  T.CODE.CLEAR();
-  T.GARSIDE.CLEAR();
-  T.ALT.CLEAR();
-  T.WORD.PUSH("?");
-  T.CODE.PUSH("?");
-  T.GARSIDE.PUSH("?");
-  T.ALT.PUSH("?");
-  T.FORM.assign(1, POS3ONE());
-  T.INDEX.RESET(0);
-  T.BLOCKS.clear();
+  STARTTABLE(T, static_cast<std::int32_t>(WORDS.size()), false);
   for (const std::string& W : WORDS) {
     T.WORD.PUSH(W);
     T.ALT.PUSH(BraidBasics::ALTNORMAL(W));
