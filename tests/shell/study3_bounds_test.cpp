@@ -25,24 +25,14 @@
 #include "handlereduction/orderings.h"
 #include "shell/procedures.h"
 #include "tests/support/console_capture.h"
+#include "tests/support/study_keys.h"
 
 namespace {
 
 namespace BC = BraidConjugacy;
 
-std::string KEYB(const std::string& ANSWER) {
-  handlereduction::BORDEROPTION = 'R';
-  BraidBasics::MAXCODELENGTHINBRAIDLIST = 0;
-  korveltest::ConsoleCapture CAPTURE(ANSWER);
-  shell::BUILDSSS3();
-  return CAPTURE.Output();
-}
-
-std::string RUN(void (*PROCEDURE)(), const std::string& INPUT = "") {
-  korveltest::ConsoleCapture CAPTURE(INPUT);
-  PROCEDURE();
-  return CAPTURE.Output();
-}
+using korveltest::KEYB;
+using korveltest::RUN;
 
 // The line of TEXT that starts with PREFIX right after a line end.
 std::string LINESTARTING(const std::string& TEXT, const std::string& PREFIX) {

@@ -17,6 +17,7 @@
 #include "shell/procedures.h"
 #include "tests/support/braid_words.h"
 #include "tests/support/console_capture.h"
+#include "tests/support/study_keys.h"
 
 namespace {
 
@@ -25,20 +26,8 @@ const std::string REFUSED = "The length must be a whole number not above " +
 
 std::string BLANKS(std::size_t N) { return std::string(N, ' '); }
 
-// Key B for BOUND in a fresh state; returns its output.
-std::string KEYB(const std::string& ANSWER) {
-  handlereduction::BORDEROPTION = 'R';
-  BraidBasics::MAXCODELENGTHINBRAIDLIST = 0;
-  korveltest::ConsoleCapture CAPTURE(ANSWER);
-  shell::BUILDSSS3();
-  return CAPTURE.Output();
-}
-
-std::string RUN(void (*PROCEDURE)(), const std::string& INPUT = "") {
-  korveltest::ConsoleCapture CAPTURE(INPUT);
-  PROCEDURE();
-  return CAPTURE.Output();
-}
+using korveltest::KEYB;
+using korveltest::RUN;
 
 TEST(Study3, KeyBAtBoundOne) {
   EXPECT_EQ(KEYB("1\n"),

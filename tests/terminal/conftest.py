@@ -14,12 +14,23 @@ sys.path.insert(0, os.path.dirname(__file__))
 from terminal_driver import Korvel  # noqa: E402
 
 
+def _path_from(variable, what):
+    """The path in the environment variable VARIABLE; the test fails, saying
+    what the variable should name, when it is unset or empty."""
+    path = os.environ.get(variable)
+    if not path:
+        pytest.fail(f"set {variable} to {what}")
+    return path
+
+
 @pytest.fixture
 def korvel_binary():
-    path = os.environ.get("KORVEL")
-    if not path:
-        pytest.fail("set KORVEL to the korvel binary under test")
-    return path
+    return _path_from("KORVEL", "the korvel binary under test")
+
+
+@pytest.fixture
+def build_dir():
+    return _path_from("KORVEL_BUILD", "the build folder")
 
 
 @pytest.fixture

@@ -6,16 +6,6 @@ import os
 import shutil
 import subprocess
 
-import pytest
-
-
-@pytest.fixture
-def build_dir():
-    path = os.environ.get("KORVEL_BUILD")
-    if not path:
-        pytest.fail("set KORVEL_BUILD to the build folder")
-    return path
-
 
 def test_install_into_a_prefix(build_dir, tmp_path):
     prefix = tmp_path / "prefix"
