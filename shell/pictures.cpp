@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "basics/letterstrings.h"
 #include "braidbasics/braid.h"
 #include "braidbasics/diagram.h"
 
@@ -14,8 +15,6 @@ constexpr int BADWORD = 2;     // the usual status of a command-line misuse
 constexpr int WRITEFAILED = 1;
 
 std::string OPTIONNAME(char FORMAT) { return FORMAT == 't' ? "--tikz" : "--svg"; }
-
-bool ISLETTER(char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); }
 
 // The character as the user can read it in a one-line message: itself when
 // printable, else its byte value.
@@ -34,7 +33,7 @@ int WRITEPICTURE(char FORMAT, const std::string& WORD, std::ostream& OUT, std::o
   const std::string PREFIX = "korvel: " + OPTIONNAME(FORMAT) + ": ";
   std::int64_t LETTERS = 0;
   for (char C : WORD) {
-    if (ISLETTER(C)) {
+    if (basics::ISLETTER(C)) {
       ++LETTERS;
     } else if (C != ' ' && C != '\t' && C != '.') {
       ERR << PREFIX << "a braid word holds only letters, blanks and dots, not " << SHOWN(C)
