@@ -64,9 +64,7 @@ int VERSIONOPTION(int, const char* const*) {
 
 // --svg and --tikz: the word is the rest of the command line.
 int PICTURE(int ARGC, const char* const* ARGV) {
-  int STATUS = 0;
-  PICTUREOPTION(ARGC, ARGV, std::cout, std::cerr, STATUS);
-  return STATUS;
+  return PICTUREOPTION(ARGC, ARGV, std::cout, std::cerr);
 }
 
 }  // namespace

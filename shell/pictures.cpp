@@ -57,28 +57,19 @@ int WRITEPICTURE(char FORMAT, const std::string& WORD, std::ostream& OUT, std::o
   return 0;
 }
 
-bool PICTUREOPTION(int ARGC, const char* const* ARGV, std::ostream& OUT, std::ostream& ERR,
-                   int& STATUS) {
-  if (ARGC < 2) {
-    return false;
-  }
+int PICTUREOPTION(int ARGC, const char* const* ARGV, std::ostream& OUT, std::ostream& ERR) {
   const std::string_view OPTION = ARGV[1];
-  if (OPTION != "--svg" && OPTION != "--tikz") {
-    return false;
-  }
   const char FORMAT = OPTION == "--tikz" ? 't' : 's';
   if (ARGC < 3) {
     ERR << "korvel: " << OPTION << " needs a braid word, as in: korvel " << OPTION << " abA\n";
-    STATUS = BADWORD;
-    return true;
+    return BADWORD;
   }
   std::string WORD = ARGV[2];
   for (int K = 3; K < ARGC; ++K) {
     WORD += ' ';
     WORD += ARGV[K];
   }
-  STATUS = WRITEPICTURE(FORMAT, WORD, OUT, ERR);
-  return true;
+  return WRITEPICTURE(FORMAT, WORD, OUT, ERR);
 }
 
 }  // namespace shell

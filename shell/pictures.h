@@ -16,11 +16,9 @@ namespace shell {
 // and 1.
 int WRITEPICTURE(char FORMAT, const std::string& WORD, std::ostream& OUT, std::ostream& ERR);
 
-// When ARGV[1] is "--svg" or "--tikz": the word is the remaining arguments
-// joined by blanks (one at least, else one line to ERR and status 2), its
-// picture is written by WRITEPICTURE, STATUS receives the exit status and
-// the answer is true. Any other command line gives false and leaves STATUS.
-bool PICTUREOPTION(int ARGC, const char* const* ARGV, std::ostream& OUT, std::ostream& ERR,
-                   int& STATUS);
+// The option ARGV[1], "--svg" or "--tikz", with its word: the remaining
+// arguments joined by blanks (one at least, else one line to ERR and status
+// 2), whose picture WRITEPICTURE writes. Returns the exit status.
+int PICTUREOPTION(int ARGC, const char* const* ARGV, std::ostream& OUT, std::ostream& ERR);
 
 }  // namespace shell
