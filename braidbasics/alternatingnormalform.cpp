@@ -14,7 +14,6 @@
 #include <utility>
 
 #include "basics/console.h"
-#include "basics/interrupt.h"
 #include "braidbasics/braid.h"
 #include "braidbasics/reversing.h"
 #include "braidbasics/tablebounds.h"
@@ -119,7 +118,6 @@ std::string BALTNORMALWORD(BRAID B) {
   BRAID* CURRENT = &B;
   BRAID* NEXT = &TRIAL;
   while (CURRENT->L > 0) {
-    basics::CHECKINTERRUPT();  // every record of the search is local
     const std::int32_t I = GENERATOR(A);
     const std::int32_t L = CURRENT->L;
     BCHECKLENGTH(static_cast<std::int64_t>(L) + 1);

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "basics/console.h"
-#include "basics/interrupt.h"
 #include "braidbasics/divisibility.h"
 #include "braidbasics/operations.h"
 #include "braidbasics/tablebounds.h"
@@ -46,7 +45,6 @@ void FACTORLOOP(BRAID& B, EMITTER EMIT) {
   // every width from 1 to BMAXWIDTH, so one Delta serves every pass.
   const BRAID DELTA = BDELTA(B.W);
   do {
-    basics::CHECKINTERRUPT();  // the form is built in local records only
     const BRAID HEAD = BLEFTGCD(B, DELTA);
     if (HEAD.L == 0 && B.L > 0) {
       EMIT(B);

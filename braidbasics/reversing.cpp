@@ -69,8 +69,9 @@ void REVERSEONE(BRAID& B, SIDE S) {
 // there, which finds exactly the pattern a search from position 1 would.
 // Reversing terminates on every braid word, and the length bound keeps one
 // reversing short: the user's interrupt is taken once per reversing, before
-// the word is touched, which costs nothing per step; the loops that call
-// reversing again and again are the long ones.
+// the word is touched, which costs nothing per step. The loops that call
+// reversing on every pass are the long ones (the left-greedy factors, the
+// alternating-form search), and this poll serves them as well.
 void REVERSE(BRAID& B, SIDE S) {
   basics::CHECKINTERRUPT();
   BREVERSED = false;
