@@ -161,12 +161,16 @@ void REQUIREPOSITIVE(const BRAID& B, const char* WHAT) {
   }
 }
 
-ORDERINGGUARD::ORDERINGGUARD(std::string_view ORDERING) : SAVED(handlereduction::BORDEROPTION) {
+char ORDERINGLETTER(std::string_view ORDERING) {
   if (ORDERING != "R" && ORDERING != "F" && ORDERING != "U") {
     throw py::value_error(
         py::str("ordering must be 'R', 'F' or 'U', not {!r}").format(ORDERING).cast<std::string>());
   }
-  handlereduction::BORDEROPTION = ORDERING[0];
+  return ORDERING[0];
+}
+
+ORDERINGGUARD::ORDERINGGUARD(std::string_view ORDERING) : SAVED(handlereduction::BORDEROPTION) {
+  handlereduction::BORDEROPTION = ORDERINGLETTER(ORDERING);
 }
 
 ORDERINGGUARD::~ORDERINGGUARD() { handlereduction::BORDEROPTION = SAVED; }

@@ -57,10 +57,13 @@ py::object FROMPOSITIVELETTERS(std::string_view LETTERS, FORM F);
 // the first inverse letter's 0-based position; WHAT names the argument.
 void REQUIREPOSITIVE(const BraidBasics::BRAID& B, const char* WHAT);
 
-// Sets the ordering option for the lifetime of the guard and restores the
-// previous option when it ends, by return or by exception, so that no call
-// changes the option another call sees. ORDERING must be "R", "F" or "U"
+// The option letter of the ordering named ORDERING: "R", "F" or "U"
 // (ValueError otherwise).
+char ORDERINGLETTER(std::string_view ORDERING);
+
+// Sets the ordering option ORDERINGLETTER(ORDERING) for the lifetime of the
+// guard and restores the previous option when it ends, by return or by
+// exception, so that no call changes the option another call sees.
 class ORDERINGGUARD {
  public:
   explicit ORDERINGGUARD(std::string_view ORDERING);

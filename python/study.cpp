@@ -40,10 +40,9 @@ void BINDSTUDY(py::module_& M) {
                                     .format(BraidConjugacy::MAXSTUDYBOUND, BOUND)
                                     .cast<std::string>());
         }
-        // Validates the ordering; the rows are built aside under it.
-        const ORDERINGGUARD GUARD(ORDERING);
-        const std::vector<BraidConjugacy::STUDYROW> ROWS =
-            BraidConjugacy::STUDYTABLEROWS(static_cast<std::int32_t>(BOUND), ORDERING[0]);
+        // STUDYTABLEROWS leaves the program's ordering option as it was.
+        const std::vector<BraidConjugacy::STUDYROW> ROWS = BraidConjugacy::STUDYTABLEROWS(
+            static_cast<std::int32_t>(BOUND), ORDERINGLETTER(ORDERING));
         py::list TABLE;
         for (const BraidConjugacy::STUDYROW& R : ROWS) {
           TABLE.append(ROW(R.RANK, R.WORD, R.CODE, R.SSS, R.MU3, R.MU3CONJ, R.MU3SSS,
