@@ -138,16 +138,13 @@ py::object FROMBRAID(const BRAID& B, FORM F) {
   return T;
 }
 
-py::object FROMPOSITIVELETTERS(std::string_view LETTERS, FORM F) {
+py::object FROMLETTERS(std::string_view LETTERS, FORM F) {
   if (F == FORM::TEXT) {
     return py::str(LETTERS.data(), LETTERS.size());
   }
-  py::tuple T(LETTERS.size());
-  for (std::size_t K = 0; K < LETTERS.size(); ++K) {
-    PyTuple_SET_ITEM(T.ptr(), static_cast<Py_ssize_t>(K),
-                     PyLong_FromLong(static_cast<unsigned char>(LETTERS[K]) - 96));
-  }
-  return T;
+  BRAID B;
+  BraidBasics::BDEF(B, LETTERS);
+  return FROMBRAID(B, F);
 }
 
 void REQUIREPOSITIVE(const BRAID& B, const char* WHAT) {

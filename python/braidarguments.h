@@ -49,9 +49,9 @@ BRAIDPAIR TOBRAIDS(py::handle OBJ1, py::handle OBJ2);
 // The word of B in the form F: a str, or a tuple of ints.
 py::object FROMBRAID(const BraidBasics::BRAID& B, FORM F);
 
-// A word of positive letters written one character per letter (96 + i for
-// sigma_i, as the normal-form strings write it) in the form F.
-py::object FROMPOSITIVELETTERS(std::string_view LETTERS, FORM F);
+// The word of the letter string LETTERS (as the normal-form strings write
+// their factors) in the form F: the str itself, or the tuple of its letters.
+py::object FROMLETTERS(std::string_view LETTERS, FORM F);
 
 // Raises ValueError unless B is a positive word (no inverse letter), naming
 // the first inverse letter's 0-based position; WHAT names the argument.

@@ -39,7 +39,7 @@ py::list FACTORLIST(const BraidBasics::NF& X, FORM F, bool WITHDELTA) {
     if (END == std::string_view::npos) {
       END = S.size();
     }
-    FACTORS.append(FROMPOSITIVELETTERS(S.substr(START, END - START), F));
+    FACTORS.append(FROMLETTERS(S.substr(START, END - START), F));
     START = END + 1;
   }
   return FACTORS;
@@ -106,7 +106,7 @@ raises ValueError.)");
       [](py::handle B) {
         const BRAIDARGUMENT X = TOBRAID(B);
         REQUIREPOSITIVE(X.B, "b");
-        return FROMPOSITIVELETTERS(BraidBasics::BALTNORMALWORD(X.B), X.F);
+        return FROMLETTERS(BraidBasics::BALTNORMALWORD(X.B), X.F);
       },
       "b"_a,
       R"(alternating_normal_form(b) -> word
