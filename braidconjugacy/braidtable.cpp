@@ -117,8 +117,10 @@ void STARTTABLE(BRAIDTABLE& T, std::int32_t L, bool THREESTRAND) {
   T.BLOCKS.clear();
 }
 
-// Fills the columns of T from the exact forms of its entries, given in order.
-void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS) {
+// Fills the columns of T from the exact forms of its entries, given in
+// order, and their alternating normal words ALTS (POS3ALTWORD of each form,
+// which every caller has already made).
+void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS, const std::vector<std::string>& ALTS) {
   STARTTABLE(T, static_cast<std::int32_t>(FORMS.size()), true);
   T.FORM.insert(T.FORM.end(), FORMS.begin(), FORMS.end());
   for (std::int32_t P = 1; P <= T.L; ++P) {
@@ -126,7 +128,7 @@ void FILLFROMFORMS(BRAIDTABLE& T, const std::vector<POS3>& FORMS) {
       basics::CHECKINTERRUPT();
     }
     const POS3& X = T.FORM[static_cast<std::size_t>(P)];
-    const std::string ALT = POS3ALTWORD(X);
+    const std::string& ALT = ALTS[static_cast<std::size_t>(P) - 1];
     T.WORD.PUSH(ALT);
     T.CODE.PUSH(BraidBasics::CODE3(ALT));
     T.GARSIDE.PUSH(POS3GARSIDE(X));
@@ -288,9 +290,10 @@ void BUILDTHREESTRAND(BRAIDTABLE& T, std::int32_t BOUND) {
     });
     for (std::size_t I = 0; I < ORDER.size(); ++I) {
       SORTED[I] = BRAIDS[static_cast<std::size_t>(ORDER[I])];
+      ALT[I] = WORDS[static_cast<std::size_t>(ORDER[I])];
     }
   }
-  FILLFROMFORMS(T, SORTED);
+  FILLFROMFORMS(T, SORTED, ALT);
 }
 
 // The build as the words come: one insertion per enumerated word, into a
@@ -329,7 +332,7 @@ void SETBRAIDTABLE(BRAIDTABLE& T, const std::vector<std::string>& WORDS) {
                   POS3FROMWORD(WORDS[I], FORMS[I]) && POS3ALTWORD(FORMS[I]) == WORDS[I];
   }
   if (THREESTRAND) {
-    FILLFROMFORMS(T, FORMS);
+    FILLFROMFORMS(T, FORMS, WORDS);
     return;
   }
   // Words that are not all alternating normal words in a and b: the texts
