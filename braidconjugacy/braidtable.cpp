@@ -348,12 +348,19 @@ void SETBRAIDTABLE(BRAIDTABLE& T, const std::vector<std::string>& WORDS) {
   }
 }
 
-void MAKEBRAIDTABLE(BRAIDTABLE& T, std::int32_t BOUND, std::int32_t WIDTH) {
+void MAKEBRAIDTABLE(BRAIDTABLE& T, std::int32_t BOUND, std::int32_t WIDTH, bool WRITE) {
+  if (WRITE) {
+    basics::OUTPUT() << "Constructing the braid table.\n";
+  }
   const std::int32_t B = std::max(std::min(BOUND, MAXSTUDYBOUND), 0);
   if (WIDTH == 3) {
     BUILDTHREESTRAND(T, B);
   } else {
     BUILDBYINSERTION(T, B, WIDTH);
+  }
+  if (WRITE) {
+    basics::OUTPUT() << "Construction completed: there exist " << T.L << " positive braids of length at most "
+                     << BOUND << " in B_3.\n";
   }
 }
 
@@ -366,15 +373,11 @@ std::int32_t LONGESTCODE(const BRAIDTABLE& T) {
 }
 
 void BUILDBRAIDLIST() {
-  std::ostream& OUT = basics::OUTPUT();
-  OUT << "Constructing the braid table.\n";
   BRAIDTABLE T;
-  MAKEBRAIDTABLE(T, BraidBasics::LENGTHBOUND, WIDTHBOUND);
+  MAKEBRAIDTABLE(T, BraidBasics::LENGTHBOUND, WIDTHBOUND, true);
   std::swap(BRAIDLIST, T);
   BraidBasics::MAXCODELENGTHINBRAIDLIST =
       std::max(BraidBasics::MAXCODELENGTHINBRAIDLIST, LONGESTCODE(BRAIDLIST));
-  OUT << "Construction completed: there exist " << BRAIDLIST.L
-      << " positive braids of length at most " << BraidBasics::LENGTHBOUND << " in B_3.\n";
 }
 
 namespace {

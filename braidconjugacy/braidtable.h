@@ -90,8 +90,11 @@ void SETBRAIDTABLE(BRAIDTABLE& T, const std::vector<std::string>& WORDS);
 // BOUND (a bound of 0 or less gives the table of the empty word alone),
 // sorted under the current ordering option. Three strands take the exact
 // enumeration, any other width the insertion of every enumerated word. Polls
-// basics::CHECKINTERRUPT; T is complete only when it returns.
-void MAKEBRAIDTABLE(BRAIDTABLE& T, std::int32_t BOUND, std::int32_t WIDTH);
+// basics::CHECKINTERRUPT; T is complete only when it returns. When WRITE is
+// true, writes "Constructing the braid table." before and "Construction
+// completed: there exist N positive braids of length at most BOUND in B_3."
+// after, the messages of key B.
+void MAKEBRAIDTABLE(BRAIDTABLE& T, std::int32_t BOUND, std::int32_t WIDTH, bool WRITE);
 
 // The longest code of an entry of T (0 for a table of the empty word).
 std::int32_t LONGESTCODE(const BRAIDTABLE& T);

@@ -1,10 +1,8 @@
 #include "braidconjugacy/studytable.h"
 
 #include <algorithm>
-#include <ostream>
 #include <utility>
 
-#include "basics/console.h"
 #include "braidbasics/tablebounds.h"
 #include "handlereduction/orderings.h"
 
@@ -13,14 +11,7 @@ namespace BraidConjugacy {
 void MAKESTUDYTABLES(STUDYTABLES& S, std::int32_t BOUND, bool WRITE) {
   S.LENGTHBOUND = BOUND;
   S.WIDTHBOUND = 3;
-  if (WRITE) {
-    basics::OUTPUT() << "Constructing the braid table.\n";
-  }
-  MAKEBRAIDTABLE(S.BRAIDS, BOUND, S.WIDTHBOUND);
-  if (WRITE) {
-    basics::OUTPUT() << "Construction completed: there exist " << S.BRAIDS.L
-                     << " positive braids of length at most " << BOUND << " in B_3.\n";
-  }
+  MAKEBRAIDTABLE(S.BRAIDS, BOUND, S.WIDTHBOUND, WRITE);
   MAKESSSTABLE(S.BRAIDS, S.SSS, S.MU3SSS, WRITE);
   MAKEMU3TABLES(S.BRAIDS, S.SSS, S.MU3SSS, S.MU3, S.MU3CONJ, S.MU3SSSCONJ);
 }
