@@ -259,6 +259,13 @@ void STUDYMU3() {
   std::string ROWS;
   // WRITEFIX in a field of 9: longer codes come whole.
   auto CODE9 = [&](std::int32_t P) { PADRIGHT(ROWS, T.CODE[VALIDRANK(T, P)], 9); };
+  // ARROW, then the codes of mu3 of entry P and of its conjugator.
+  auto MU3CODES = [&](std::string_view ARROW, std::int32_t P) {
+    ROWS += ARROW;
+    CODE9(AT(BC::MU3, P));
+    ROWS += " by ";
+    CODE9(AT(BC::MU3CONJ, P));
+  };
   std::string TEXT;
   for (std::int32_t R = 1; R <= T.L; ++R) {
     if (R % 256 == 1) {
@@ -274,16 +281,10 @@ void STUDYMU3() {
       continue;
     }
     CODE9(R);
-    ROWS += " -> ";
-    CODE9(AT(BC::MU3, R));
-    ROWS += " by ";
-    CODE9(AT(BC::MU3CONJ, R));
+    MU3CODES(" -> ", R);
     ROWS += " ; ";
     CODE9(P);
-    ROWS += " --> ";
-    CODE9(AT(BC::MU3, P));
-    ROWS += " by ";
-    CODE9(AT(BC::MU3CONJ, P));
+    MU3CODES(" --> ", P);
     ROWS += '\n';
     FLUSHIFFULL(ROWS);
   }
