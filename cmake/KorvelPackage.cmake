@@ -12,11 +12,7 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-if(PROJECT_VERSION)
-  set(KORVEL_VERSION ${PROJECT_VERSION})
-else()
-  set(KORVEL_VERSION 1.1)  # the version the banner shows
-endif()
+set(KORVEL_VERSION 1.1)  # the version the banner shows
 
 set(KORVEL_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Korvel)
 
