@@ -137,15 +137,16 @@ export async function createKorvel() {
     return session;
   }
 
+  const picture = (word, first, last, tikz) =>
+    callText(tools, 'KORVELPICTURE', ['string', 'number', 'number', 'number'], [word, first, last, tikz]);
+
   return {
     run,
     open,
-    svg: (word, first = 0, last = 0) =>
-      callText(tools, 'KORVELSVG', ['string', 'number', 'number'], [word, first, last]),
-    tikz: (word, first = 0, last = 0) =>
-      callText(tools, 'KORVELTIKZ', ['string', 'number', 'number'], [word, first, last]),
+    svg: (word, first = 0, last = 0) => picture(word, first, last, 0),
+    tikz: (word, first = 0, last = 0) => picture(word, first, last, 1),
     typedWord: (line) => callText(tools, 'KORVELTYPEDWORD', ['string'], [line]),
     symmetricWord: (text) => callText(tools, 'KORVELSYMMETRICWORD', ['string'], [text]),
-    hasPictures: typeof tools._KORVELSVG === 'function',
+    hasPictures: typeof tools._KORVELPICTURE === 'function',
   };
 }

@@ -173,25 +173,15 @@ EMSCRIPTEN_KEEPALIVE const char* KORVELSYMMETRICWORD(const char* PRINTED) {
   }
 }
 
-// The SVG picture of the word WORD with the letters FIRST..LAST (1-based,
-// inclusive; 0 for none) marked; empty for a word of more than BMAXLENGTH
-// letters.
-EMSCRIPTEN_KEEPALIVE const char* KORVELSVG(const char* WORD, int FIRST, int LAST) {
+// The picture of the word WORD with the letters FIRST..LAST (1-based,
+// inclusive; 0 for none) marked: SVG, or TikZ when TIKZ is nonzero; empty
+// for a word of more than BMAXLENGTH letters.
+EMSCRIPTEN_KEEPALIVE const char* KORVELPICTURE(const char* WORD, int FIRST, int LAST, int TIKZ) {
   try {
     BraidBasics::BRAID B;
     BraidBasics::BDEF(B, WORD);
-    return GIVE(BraidBasics::BSVGDIAGRAM(B, FIRST, LAST));
-  } catch (const BraidBasics::BOUNDEXCEEDED&) {
-    return GIVE("");
-  }
-}
-
-// The TikZ picture of the same.
-EMSCRIPTEN_KEEPALIVE const char* KORVELTIKZ(const char* WORD, int FIRST, int LAST) {
-  try {
-    BraidBasics::BRAID B;
-    BraidBasics::BDEF(B, WORD);
-    return GIVE(BraidBasics::BTIKZDIAGRAM(B, FIRST, LAST));
+    return GIVE(TIKZ != 0 ? BraidBasics::BTIKZDIAGRAM(B, FIRST, LAST)
+                          : BraidBasics::BSVGDIAGRAM(B, FIRST, LAST));
   } catch (const BraidBasics::BOUNDEXCEEDED&) {
     return GIVE("");
   }
