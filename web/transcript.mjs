@@ -18,6 +18,18 @@ function lettersOf(text) {
   return text.replace(/[^A-Za-z]/g, '');
 }
 
+// The text between LEAD and the next END after it (the end of the output when
+// there is none), or null when OUTPUT does not hold LEAD.
+function textAfter(output, lead, end = '\n') {
+  const at = output.indexOf(lead);
+  if (at < 0) {
+    return null;
+  }
+  const from = at + lead.length;
+  const to = output.indexOf(end, from);
+  return output.slice(from, to < 0 ? undefined : to);
+}
+
 // The steps of key H, in order: for each numbered line, the word and the
 // handle marked in it, letters first..last (1-based, inclusive; 0 and 0 on
 // the last line, which shows the reduced word). The handle stands between
@@ -67,11 +79,9 @@ export function comparisonQuotient(output) {
   }
   const leads = ['We have B1 < B2, since inverse(B1).B2 = ', 'We have B1 > B2, namely B2 = B1 * '];
   for (const lead of leads) {
-    const at = output.indexOf(lead);
-    if (at >= 0) {
-      const from = at + lead.length;
-      const end = output.indexOf(',\n', from);
-      return lettersOf(unwrap(output.slice(from, end < 0 ? undefined : end)));
+    const text = textAfter(output, lead, ',\n');
+    if (text !== null) {
+      return lettersOf(unwrap(text));
     }
   }
   return null;
@@ -80,28 +90,14 @@ export function comparisonQuotient(output) {
 // The decomposition line that key N printed (without its two leading
 // blanks), or null.
 export function symmetricText(output) {
-  const heading = 'The symmetric normal decomposition is\n  ';
-  const at = output.indexOf(heading);
-  if (at < 0) {
-    return null;
-  }
-  const from = at + heading.length;
-  const end = output.indexOf('\n', from);
-  return output.slice(from, end < 0 ? undefined : end);
+  return textAfter(output, 'The symmetric normal decomposition is\n  ');
 }
 
 // The alternating normal form that key A printed, or null; "??ined" (a
 // braid that is not positive) gives null as well, there is no form to draw.
 export function alternatingForm(output) {
-  const lead = 'The alternating normal form is ';
-  const at = output.indexOf(lead);
-  if (at < 0) {
-    return null;
-  }
-  const from = at + lead.length;
-  const end = output.indexOf('\n', from);
-  const text = output.slice(from, end < 0 ? undefined : end);
-  return text.includes('?') ? null : lettersOf(text);
+  const text = textAfter(output, 'The alternating normal form is ');
+  return text === null || text.includes('?') ? null : lettersOf(text);
 }
 
 // Whether OUTPUT ends at the prompt of the main menu.
