@@ -12,56 +12,48 @@ const korvelReady = createKorvel();
 let session = null;
 let queue = Promise.resolve();
 
+// The SVG and the TikZ picture of WORD, letters first..last marked.
+function drawings(korvel, word, first = 0, last = 0) {
+  return { svg: korvel.svg(word, first, last), tikz: korvel.tikz(word, first, last) };
+}
+
 // What to draw for one finished exchange of the keys C, N, A (a list of
 // pictures with their captions) and H (the steps, the first one drawn).
 function pictures(korvel, { key, lines, output }) {
-  const picture = (caption, word, first = 0, last = 0) => ({
-    caption,
-    word,
-    first,
-    last,
-    svg: korvel.svg(word, first, last),
-    tikz: korvel.tikz(word, first, last),
-  });
+  const picture = (caption, word) => ({ caption, word, ...drawings(korvel, word) });
   const typed = (i) => korvel.typedWord(lines[i] ?? '');
+  const none = { pictures: [] };
   switch (key) {
     case 'C': {
       const quotient = comparisonQuotient(output);
-      if (quotient === null) {
-        return { pictures: [] };
-      }
-      return {
-        pictures: [
-          picture('B1', typed(0)),
-          picture('B2', typed(1)),
-          picture('inverse(B1).B2, reduced', quotient),
-        ],
-      };
+      return quotient === null
+        ? none
+        : {
+            pictures: [
+              picture('B1', typed(0)),
+              picture('B2', typed(1)),
+              picture('inverse(B1).B2, reduced', quotient),
+            ],
+          };
     }
     case 'H': {
       const steps = handleSteps(output);
       if (steps.length === 0) {
-        return { pictures: [] };
+        return none;
       }
-      const first = steps[0];
-      return {
-        pictures: [],
-        steps,
-        firstSvg: korvel.svg(first.word, first.first, first.last),
-        firstTikz: korvel.tikz(first.word, first.first, first.last),
-      };
+      const { svg, tikz } = drawings(korvel, steps[0].word, steps[0].first, steps[0].last);
+      return { pictures: [], steps, firstSvg: svg, firstTikz: tikz };
     }
     case 'N': {
       const text = symmetricText(output);
-      if (text === null) {
-        return { pictures: [] };
-      }
-      return {
-        pictures: [
-          picture('The braid typed', typed(0)),
-          picture(`Its symmetric normal decomposition, printed ${text}, spelled out`, korvel.symmetricWord(text)),
-        ],
-      };
+      return text === null
+        ? none
+        : {
+            pictures: [
+              picture('The braid typed', typed(0)),
+              picture(`Its symmetric normal decomposition, printed ${text}, spelled out`, korvel.symmetricWord(text)),
+            ],
+          };
     }
     case 'A': {
       const form = alternatingForm(output);
@@ -72,7 +64,7 @@ function pictures(korvel, { key, lines, output }) {
       return { pictures: list };
     }
     default:
-      return { pictures: [] };
+      return none;
   }
 }
 
@@ -100,8 +92,7 @@ async function handle(message) {
       postMessage({
         type: 'svg',
         id: message.id,
-        svg: korvel.hasPictures ? korvel.svg(message.word, message.first, message.last) : '',
-        tikz: korvel.hasPictures ? korvel.tikz(message.word, message.first, message.last) : '',
+        ...(korvel.hasPictures ? drawings(korvel, message.word, message.first, message.last) : { svg: '', tikz: '' }),
       });
       break;
     default:
