@@ -29,10 +29,6 @@ void MULTIPLYBY(POS3& X, const POS3& Y) {
   }
 }
 
-bool SAMEFORM(const POS3& X, const POS3& Y) {
-  return X.K == Y.K && X.N == Y.N && X.BITS == Y.BITS;
-}
-
 // Whether entry R conjugates entry Q to entry P: Q R = R P, both sides
 // positive braids of at most 2 T.LONGEST <= POS3MAXWORD letters.
 bool CONJUGATES(const BRAIDTABLE& T, std::int32_t R, std::int32_t Q, std::int32_t P) {
@@ -40,7 +36,7 @@ bool CONJUGATES(const BRAIDTABLE& T, std::int32_t R, std::int32_t Q, std::int32_
   MULTIPLYBY(QR, T.FORM[static_cast<std::size_t>(R)]);
   POS3 RP = T.FORM[static_cast<std::size_t>(R)];
   MULTIPLYBY(RP, T.FORM[static_cast<std::size_t>(P)]);
-  return SAMEFORM(QR, RP);
+  return POS3SAME(QR, RP);
 }
 
 BraidBasics::BRAID BRAIDOF(const BRAIDTABLE& T, std::int32_t P) {
@@ -62,10 +58,6 @@ std::int32_t SCAN(const BRAIDTABLE& T, std::int32_t P, std::int32_t Q) {
   }
   return 0;
 }
-
-}  // namespace
-
-namespace {
 
 // The image of an entry written as C H C^-1, H cyclically reduced, and the
 // length of the primitive root of H (0 when H has fewer than two syllables).
@@ -101,7 +93,7 @@ std::int32_t SMALLESTCONJUGATOR(const BRAIDTABLE& T, std::int32_t P, const SPLIT
   if (SQ.H.empty()) {
     // Q is a power of Delta^2, central: it is conjugate to itself only, by
     // every braid, and the first entry is the smallest.
-    return SP.H.empty() && SAMEFORM(XP, XQ) ? 1 : 0;
+    return SP.H.empty() && POS3SAME(XP, XQ) ? 1 : 0;
   }
   if (SP.H.size() != SQ.H.size()) {
     return 0;

@@ -17,12 +17,8 @@ std::vector<std::int32_t> MU3SSS(1, 0);
 
 namespace {
 
-bool SAMEFORM(const POS3& X, const POS3& Y) {
-  return X.K == Y.K && X.N == Y.N && X.BITS == Y.BITS;
-}
-
 bool CONTAINS(const std::vector<POS3>& SET, const POS3& X) {
-  return std::any_of(SET.begin(), SET.end(), [&X](const POS3& Y) { return SAMEFORM(X, Y); });
+  return std::any_of(SET.begin(), SET.end(), [&X](const POS3& Y) { return POS3SAME(X, Y); });
 }
 
 // Cycles W and inserts each result into L until one is found there again;
@@ -113,7 +109,7 @@ std::vector<POS3> SSS3MEMBERS(const POS3& X) {
     Y = POS3CYCLED(Y);
   }
   std::vector<POS3> MEMBERS{Y};
-  for (POS3 Z = POS3CYCLED(Y); !SAMEFORM(Z, Y); Z = POS3CYCLED(Z)) {
+  for (POS3 Z = POS3CYCLED(Y); !POS3SAME(Z, Y); Z = POS3CYCLED(Z)) {
     MEMBERS.push_back(Z);
   }
   const std::size_t CYCLE = MEMBERS.size();

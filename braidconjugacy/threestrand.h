@@ -37,6 +37,11 @@ struct POS3 {
   std::uint64_t BITS;
 };
 
+// Whether X and Y are the same form, field for field.
+inline bool POS3SAME(const POS3& X, const POS3& Y) {
+  return X.K == Y.K && X.N == Y.N && X.BITS == Y.BITS;
+}
+
 // The trivial braid.
 POS3 POS3ONE();
 
