@@ -92,12 +92,19 @@ std::string SSS3ASALTCODEDSTRING(std::string_view W) {
   return TEXT;
 }
 
-std::int32_t RANKFIRSTENTRY(std::string_view W) {
+namespace {
+
+// RANKFIRSTENTRY in the table T.
+std::int32_t RANKFIRSTENTRYIN(const BRAIDTABLE& T, std::string_view W) {
   const std::string_view FIRST = W.substr(0, W.find(','));
   BraidBasics::BRAID B;
   BraidBasics::BDEF(B, BraidBasics::ALTDECODE3(FIRST));
-  return RANK(B);
+  return RANKIN(T, B);
 }
+
+}  // namespace
+
+std::int32_t RANKFIRSTENTRY(std::string_view W) { return RANKFIRSTENTRYIN(BRAIDLIST, W); }
 
 std::vector<POS3> SSS3MEMBERS(const POS3& X) {
   // Every orbit of cycling is finite (cycling keeps the length), so the walk
@@ -301,9 +308,7 @@ void MAKESSSTABLE(const BRAIDTABLE& T, SSSTABLE& S, std::vector<std::int32_t>& F
     basics::CHECKINTERRUPT();
     std::string& TEXT = S.TEXT[static_cast<std::size_t>(P)];
     TEXT = SSS3ASALTCODEDSTRING(ENTRY(T, P));
-    BraidBasics::BRAID B;
-    BraidBasics::BDEF(B, BraidBasics::ALTDECODE3(std::string_view(TEXT).substr(0, TEXT.find(','))));
-    FIRST[static_cast<std::size_t>(P)] = RANKIN(T, B);
+    FIRST[static_cast<std::size_t>(P)] = RANKFIRSTENTRYIN(T, TEXT);
     if (P > WRITTEN) {
       PROGRESS(P, P, WRITE);
     }
