@@ -129,6 +129,24 @@ std::vector<POS3> SSS3MEMBERS(const POS3& X) {
   return MEMBERS;
 }
 
+namespace {
+
+// Appends to OUT the texts TEXTOF(M) of the members M of the SSS of entry P,
+// in increasing rank, joined by ",", for a table S that keeps its SSS as sets
+// of entries.
+template <typename MEMBERTEXT>
+void JOINMEMBERS(const SSSTABLE& S, std::int32_t P, std::string& OUT, MEMBERTEXT TEXTOF) {
+  const std::size_t C = static_cast<std::size_t>(S.CLASSOF[static_cast<std::size_t>(P)]);
+  for (std::uint32_t I = S.MEMBERSTART[C]; I < S.MEMBERSTART[C + 1]; ++I) {
+    if (I > S.MEMBERSTART[C]) {
+      OUT += ',';
+    }
+    OUT += TEXTOF(S.MEMBERS[I]);
+  }
+}
+
+}  // namespace
+
 std::string SSSTEXT(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P) {
   if (P < 1 || P > S.L) {
     return "";
@@ -136,14 +154,8 @@ std::string SSSTEXT(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P) {
   if (!S.TEXT.empty()) {
     return S.TEXT[static_cast<std::size_t>(P)];
   }
-  const std::size_t C = static_cast<std::size_t>(S.CLASSOF[static_cast<std::size_t>(P)]);
   std::string TEXT;
-  for (std::uint32_t I = S.MEMBERSTART[C]; I < S.MEMBERSTART[C + 1]; ++I) {
-    if (I > S.MEMBERSTART[C]) {
-      TEXT += ',';
-    }
-    TEXT += T.CODE[S.MEMBERS[I]];
-  }
+  JOINMEMBERS(S, P, TEXT, [&T](std::int32_t M) { return T.CODE[M]; });
   return TEXT;
 }
 
@@ -152,13 +164,7 @@ void APPENDSSSWORDS(const SSSTABLE& S, const BRAIDTABLE& T, std::int32_t P, std:
     return;
   }
   if (S.TEXT.empty()) {
-    const std::size_t C = static_cast<std::size_t>(S.CLASSOF[static_cast<std::size_t>(P)]);
-    for (std::uint32_t I = S.MEMBERSTART[C]; I < S.MEMBERSTART[C + 1]; ++I) {
-      if (I > S.MEMBERSTART[C]) {
-        OUT += ',';
-      }
-      OUT += ALTWORD(T, S.MEMBERS[I]);
-    }
+    JOINMEMBERS(S, P, OUT, [&T](std::int32_t M) { return ALTWORD(T, M); });
     return;
   }
   const std::string& TEXT = S.TEXT[static_cast<std::size_t>(P)];
