@@ -6,7 +6,6 @@
 // and Garside words, which the braid table holds ready for every rank (rank 0
 // is "?"), so a listing costs no normal-form computation. Fields are never
 // cut: a text longer than its field takes the room it needs.
-#include <algorithm>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -16,7 +15,6 @@
 #include "basics/console.h"
 #include "basics/interrupt.h"
 #include "braidbasics/braid.h"
-#include "braidbasics/codes3.h"
 #include "braidbasics/tablebounds.h"
 #include "braidbasics/words.h"
 #include "braidconjugacy/braidconjugacy.h"
