@@ -1,8 +1,8 @@
 #include "braidconjugacy/mu3.h"
 
-#include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "basics/interrupt.h"
 #include "braidbasics/operations.h"
