@@ -156,28 +156,6 @@ POS3 POS3CYCLED(const POS3& X) {
   return Y;
 }
 
-BURAU2 BURAU2ONE() { return BURAU2{{1, 0, 0, 1}}; }
-
-BURAU2 BURAU2PRODUCT(const BURAU2& X, const BURAU2& Y) {
-  return BURAU2{{X.M[0] * Y.M[0] + X.M[1] * Y.M[2], X.M[0] * Y.M[1] + X.M[1] * Y.M[3],
-                 X.M[2] * Y.M[0] + X.M[3] * Y.M[2], X.M[2] * Y.M[1] + X.M[3] * Y.M[3]}};
-}
-
-BURAU2 BURAU2OFLETTER(std::int32_t LETTER) {
-  if (LETTER == 0) {
-    return BURAU2{{0 - T, 1, 0, 1}};
-  }
-  return BURAU2{{1, 0, T, 0 - T}};
-}
-
-BURAU2 BURAU2OFWORD(std::string_view WORD) {
-  BURAU2 X = BURAU2ONE();
-  for (char C : WORD) {
-    X = BURAU2PRODUCT(X, BURAU2OFLETTER(C == 'a' ? 0 : 1));
-  }
-  return X;
-}
-
 BURAUN BURAUNOFBRAID(const BraidBasics::BRAID& B, std::int32_t N) {
   BURAUN X;
   X.N = N;

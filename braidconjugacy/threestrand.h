@@ -100,18 +100,7 @@ std::string POS3GARSIDE(const POS3& X);
 // letters together, otherwise one letter.
 POS3 POS3CYCLED(const POS3& X);
 
-// Reduced Burau image of B_3 at one odd integer, over Z/2^64, as a 2x2
-// matrix {m00, m01, m10, m11}: sigma_1 -> [[-t, 1], [0, 1]],
-// sigma_2 -> [[1, 0], [t, -t]], the letters multiplied in word order.
-struct BURAU2 {
-  std::uint64_t M[4];
-};
-BURAU2 BURAU2ONE();
-BURAU2 BURAU2PRODUCT(const BURAU2& X, const BURAU2& Y);
-BURAU2 BURAU2OFLETTER(std::int32_t LETTER);  // 0 for a, 1 for b
-BURAU2 BURAU2OFWORD(std::string_view WORD);  // letters a and b only
-
-// The unreduced Burau image of a braid word on N strands at the same odd
+// The unreduced Burau image of a braid word on N strands at one odd
 // integer, over Z/2^64, N x N, row-major; letters with inverses allowed.
 // The image of a word in a and b alone is block diag(its 3x3 image, I).
 struct BURAUN {

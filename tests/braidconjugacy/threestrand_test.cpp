@@ -110,18 +110,6 @@ TEST(ThreeStrandForm, FlipExchangesTheLetters) {
             BraidConjugacy::POS3KEY(FORM("baba")));
 }
 
-bool SAMEBURAU2(const BraidConjugacy::BURAU2& X, const BraidConjugacy::BURAU2& Y) {
-  return std::equal(X.M, X.M + 4, Y.M);
-}
-
-TEST(Burau, ReducedImageSatisfiesTheBraidRelation) {
-  EXPECT_TRUE(SAMEBURAU2(BraidConjugacy::BURAU2OFWORD("aba"), BraidConjugacy::BURAU2OFWORD("bab")));
-  EXPECT_FALSE(SAMEBURAU2(BraidConjugacy::BURAU2OFWORD("ab"), BraidConjugacy::BURAU2OFWORD("ba")));
-  EXPECT_TRUE(SAMEBURAU2(BraidConjugacy::BURAU2OFWORD("ababab"),
-                         BraidConjugacy::BURAU2OFWORD("bababa")));
-  EXPECT_TRUE(SAMEBURAU2(BraidConjugacy::BURAU2OFWORD(""), BraidConjugacy::BURAU2ONE()));
-}
-
 bool SAMEBURAUN(const std::string& U, const std::string& V, std::int32_t N) {
   return BraidConjugacy::BURAUNOFBRAID(DEF(U), N).M == BraidConjugacy::BURAUNOFBRAID(DEF(V), N).M;
 }
