@@ -9,4 +9,22 @@ void TAKEINTERRUPT() {
   throw INTERRUPTED{};
 }
 
+bool STOPREQUESTED(const STOPREQUEST& STOP) {
+  if (STOP.FLAG != nullptr && STOP.FLAG->load(std::memory_order_relaxed)) {
+    return true;
+  }
+  return STOP.POLL && STOP.POLL();
+}
+
+const STOPREQUEST* CONSOLESTOP() {
+  static const STOPREQUEST CONSOLE{nullptr, [] {
+                                     if (INTERRUPTREQUESTED == 0) {
+                                       return false;
+                                     }
+                                     INTERRUPTREQUESTED = 0;
+                                     return true;
+                                   }};
+  return &CONSOLE;
+}
+
 }  // namespace basics
