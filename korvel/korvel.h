@@ -1,0 +1,5 @@
+// Korvel for C++ programs: braids as values and the computations on them.
+#pragma once
+
+#include "korvel/braid.h"
+#include "korvel/computations.h"
