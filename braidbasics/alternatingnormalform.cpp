@@ -95,7 +95,7 @@ void WRITEADD(const ADDRESS& A) {
 // B: it is written from its right end into a string of that length. Two
 // records take turns as the current braid and the trial word, so a try copies
 // only the letters of the current braid.
-std::string BALTNORMALWORD(BRAID B) {
+std::string BALTNORMALWORD(BRAID B, const BLIMITS& LIMITS) {
   std::int32_t TOP = 0;  // the largest index in the word
   for (std::int32_t R = 1; R <= B.L; ++R) {
     if (B.V[R] < 0) {
@@ -120,12 +120,12 @@ std::string BALTNORMALWORD(BRAID B) {
   while (CURRENT->L > 0) {
     const std::int32_t I = GENERATOR(A);
     const std::int32_t L = CURRENT->L;
-    BCHECKLENGTH(static_cast<std::int64_t>(L) + 1);
-    std::memcpy(&NEXT->V[1], &CURRENT->V[1], static_cast<std::size_t>(L));
-    NEXT->V[L + 1] = static_cast<std::int8_t>(-I);
+    BRESERVE(*NEXT, static_cast<std::int64_t>(L) + 1, LIMITS);
+    std::memcpy(&NEXT->V[1], &CURRENT->V[1], L * sizeof(BLETTER));
+    NEXT->V[L + 1] = static_cast<BLETTER>(-I);
     NEXT->L = L + 1;
     NEXT->W = SUP(CURRENT->W, I + 1);
-    BLEFTREVERSE(*NEXT);
+    BLEFTREVERSE(*NEXT, LIMITS);
     if (NEXT->L < L) {
       W[--FREE] = static_cast<char>(96 + I);
       std::swap(CURRENT, NEXT);

@@ -46,9 +46,9 @@ void WRITEADD(const ADDRESS& A);
 // The alternating normal form of the positive braid B: as many letters as B,
 // the same for every positive word of the braid, whatever B.W; "" for the
 // unit (and the undefined braid); "??ined" when B has a negative letter.
-// Each try reverses B followed by one letter, so a word of BMAXLENGTH letters
-// throws BOUNDEXCEEDED, as does a try whose reversing outgrows the bound.
-std::string BALTNORMALWORD(BRAID B);
+// Each try reverses B followed by one letter, so a word at the length limit
+// throws BOUNDEXCEEDED, as does a try whose reversing outgrows the limit.
+std::string BALTNORMALWORD(BRAID B, const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // "?" for "?"; otherwise BALTNORMALWORD(BDEF(W)).
 std::string ALTNORMAL(std::string_view W);

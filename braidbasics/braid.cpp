@@ -16,7 +16,26 @@ std::int32_t INF(std::int32_t I, std::int32_t J) { return I < J ? I : J; }
 
 std::int32_t INT(std::string_view W) { return basics::STRTOINT(W); }
 
-void BDEF(BRAID& B, std::string_view W) {
+const BLIMITS& BCONSOLELIMITS() {
+  static const BLIMITS CONSOLE{BMAXLENGTH, basics::CONSOLESTOP()};
+  return CONSOLE;
+}
+
+void BGROW(BRAID& B, std::int64_t LENGTH) {
+  if (LENGTH > BMAXRECORD) {
+    throw BOUNDEXCEEDED{};
+  }
+  // At least doubling keeps a run of appends linear; a record starts with
+  // room for 15 letters, so small words make one small allocation.
+  const std::size_t NEEDED = static_cast<std::size_t>(LENGTH) + 1;
+  std::size_t SIZE = B.V.size() < 16 ? 16 : 2 * B.V.size();
+  if (SIZE < NEEDED) {
+    SIZE = NEEDED;
+  }
+  B.V.resize(SIZE);
+}
+
+void BDEF(BRAID& B, std::string_view W, const BLIMITS& LIMITS) {
   std::int32_t L = 0;
   std::int32_t WIDTH = 1;
   for (char CH : W) {
@@ -29,27 +48,29 @@ void BDEF(BRAID& B, std::string_view W) {
     } else {
       continue;
     }
-    BCHECKLENGTH(L + 1);
+    BRESERVE(B, L + 1, LIMITS);
     ++L;
-    B.V[L] = static_cast<std::int8_t>(LETTER);
+    B.V[L] = static_cast<BLETTER>(LETTER);
     WIDTH = SUP(WIDTH, (LETTER < 0 ? -LETTER : LETTER) + 1);
   }
   B.L = L;
   B.W = WIDTH;
 }
 
-BRAID BDELTA(std::int32_t N) {
+BRAID BDELTA(std::int32_t N, const BLIMITS& LIMITS) {
   BRAID B;
-  if (N > BMAXWIDTH) {
-    N = BMAXWIDTH;
+  if (N > BMAXSTRANDS) {
+    N = BMAXSTRANDS;
   }
   B.L = 0;
   B.W = N < 1 ? 1 : N;
   // Delta_N = Delta_(N-1) sigma_(N-1) ... sigma_1: append the descending runs
-  // for 2, 3, ..., N strands. Delta_50 has 1225 letters, within the bound.
+  // for 2, 3, ..., N strands.
+  const std::int64_t LENGTH = N < 2 ? 0 : static_cast<std::int64_t>(N) * (N - 1) / 2;
+  BRESERVE(B, LENGTH, LIMITS);
   for (std::int32_t K = 2; K <= N; ++K) {
     for (std::int32_t I = K - 1; I >= 1; --I) {
-      B.V[++B.L] = static_cast<std::int8_t>(I);
+      B.V[++B.L] = static_cast<BLETTER>(I);
     }
   }
   return B;
@@ -64,8 +85,9 @@ BRAID BONE() {
 
 BRAID BSIGMA(std::int32_t I) {
   BRAID B;
+  BROOM(B, 1);
   B.L = 1;
-  B.V[1] = static_cast<std::int8_t>(I);
+  B.V[1] = static_cast<BLETTER>(I);
   B.W = I + 1;
   return B;
 }

@@ -1,13 +1,15 @@
-// The braid record of Korvel, its two bounds, the letter string, and the
-// operations that make braids.
+// The braid record of Korvel, the limits a computation is given, the letter
+// string, and the operations that make braids.
 //
 // A BRAID holds a word in the Artin generators:
 //
-//   V[1..L]   the letters; +i stands for sigma_i, -i for its inverse, and
-//             1 <= |V[r]| <= W - 1. Slot 0 is never read, entries past L are
-//             stale. L <= BMAXLENGTH.
-//   W         the number of strands, an upper bound on the indices that no
-//             operation lowers; W = 0 marks the undefined braid.
+//   V[1..L]   the letters, 16-bit signed: +i stands for sigma_i, -i for its
+//             inverse, and 1 <= |V[r]| <= W - 1. Slot 0 is never read; the
+//             vector may be longer than L + 1, entries past L are stale.
+//   L         the length, 0 <= L <= BMAXRECORD.
+//   W         the number of strands, 1 <= W <= BMAXSTRANDS, an upper bound on
+//             the indices that no operation lowers; W = 0 marks the
+//             undefined braid.
 //
 // The unit is L = 0, W = 1; the undefined braid, L = 0, W = 0, is the in-band
 // no-result value of the gcd, lcm and head operations.
@@ -15,37 +17,93 @@
 // Letter strings: "a".."z" are the letters +1..+26 and "A".."Z" the letters
 // -1..-26. Writing uses one formula, 96 + i for +i and 64 + i for -i.
 //
-// The bound of BMAXLENGTH letters is kept by every operation that can
-// lengthen a word: one that would go past it throws BOUNDEXCEEDED (through
-// BCHECKLENGTH) before writing anything past the record. The main loop of the
-// program catches it, says so, and shows the menu again.
+// The record grows as its word grows: one implementation of every algorithm
+// serves the console and programs. What bounds a computation is a BLIMITS
+// value it is given: the longest word it may build and the stop request it
+// polls. Every operation that can lengthen a word takes one and makes room
+// through BRESERVE, which throws BOUNDEXCEEDED before anything is written
+// when the word would pass the limit, so a computation that is abandoned has
+// not changed what its caller passed by value or by const reference. The
+// console computes under BCONSOLELIMITS (2000 letters, the user's Ctrl-C),
+// the default of every such operation, and its main loop catches the
+// exception, says so, and shows the menu again; programs pass their own.
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "basics/interrupt.h"
 
 namespace BraidBasics {
 
-constexpr std::int32_t BMAXLENGTH = 2000;  // capacity of a word, in letters
-constexpr std::int32_t BMAXWIDTH = 50;     // largest number of strands
+// The console's limits: the longest word a console computation may build,
+// and the most strands of a braid it reads (the text of the help key).
+constexpr std::int32_t BMAXLENGTH = 2000;
+constexpr std::int32_t BMAXWIDTH = 50;
+
+// The capacities of the record itself: 16-bit letters give at most 32,767
+// strands; 32-bit positions give at most 2^31 - 1 letters.
+constexpr std::int32_t BMAXSTRANDS = 32767;
+constexpr std::int64_t BMAXRECORD = 2147483647;
+
+using BLETTER = std::int16_t;
 
 struct BRAID {
-  std::int8_t V[BMAXLENGTH + 1];  // V[1..L]; V[0] unused
-  std::int32_t L;
-  std::int32_t W;
+  std::vector<BLETTER> V;  // V[1..L]; V[0] unused
+  std::int32_t L = 0;
+  std::int32_t W = 1;
 };
 
-// Raised when a word would grow past BMAXLENGTH letters: the computation
-// that needs it is abandoned as a whole.
-struct BOUNDEXCEEDED {};
+// Raised when a word would grow past the limit of its computation: the
+// computation that needs it is abandoned as a whole.
+struct BOUNDEXCEEDED : std::length_error {
+  BOUNDEXCEEDED() : std::length_error("the braid exceeds the length limit of the computation") {}
+};
 
-// Throws BOUNDEXCEEDED when a word of LENGTH letters does not fit a BRAID.
-inline void BCHECKLENGTH(std::int64_t LENGTH) {
-  if (LENGTH > BMAXLENGTH) {
+// What a computation is given besides its braids: the longest word it may
+// build (at most BMAXRECORD) and the stop request it polls (none when null).
+struct BLIMITS {
+  std::int64_t MAXLENGTH = BMAXRECORD;
+  const basics::STOPREQUEST* STOP = nullptr;
+};
+
+// The console's limits: BMAXLENGTH letters and the user's Ctrl-C.
+const BLIMITS& BCONSOLELIMITS();
+
+// Limits that stop only at the capacity of the record, polling STOP.
+inline BLIMITS BUNLIMITED(const basics::STOPREQUEST* STOP = nullptr) { return {BMAXRECORD, STOP}; }
+
+// Throws BOUNDEXCEEDED when a word of LENGTH letters passes LIMITS.
+inline void BCHECKLENGTH(std::int64_t LENGTH, const BLIMITS& LIMITS = BCONSOLELIMITS()) {
+  if (LENGTH > LIMITS.MAXLENGTH) [[unlikely]] {
     throw BOUNDEXCEEDED{};
   }
 }
+
+// Makes room in B for a word of LENGTH letters (V[1..LENGTH] writable),
+// keeping V[1..L]; throws BOUNDEXCEEDED first when LENGTH passes LIMITS.
+// The vector grows geometrically, so appending letter by letter is linear.
+void BGROW(BRAID& B, std::int64_t LENGTH);
+inline void BRESERVE(BRAID& B, std::int64_t LENGTH, const BLIMITS& LIMITS = BCONSOLELIMITS()) {
+  BCHECKLENGTH(LENGTH, LIMITS);
+  if (static_cast<std::int64_t>(B.V.size()) <= LENGTH) [[unlikely]] {
+    BGROW(B, LENGTH);
+  }
+}
+
+// Makes room for LENGTH letters without a limit: for words that are no
+// longer than one the computation already holds.
+inline void BROOM(BRAID& B, std::int64_t LENGTH) {
+  if (static_cast<std::int64_t>(B.V.size()) <= LENGTH) [[unlikely]] {
+    BGROW(B, LENGTH);
+  }
+}
+
+// Polls the stop request of LIMITS (basics::INTERRUPTED).
+inline void BCHECKSTOP(const BLIMITS& LIMITS) { basics::CHECKSTOP(LIMITS.STOP); }
 
 // The line the main loop prints when a computation was abandoned at the bound.
 inline constexpr std::string_view BOUNDMESSAGE =
@@ -64,12 +122,12 @@ std::int32_t INT(std::string_view W);
 // B := the word spelled by the letter string W; every character other than
 // "a".."z" and "A".."Z" is dropped. W of B is one more than the largest index
 // (1 for a word without letters). No free reduction.
-void BDEF(BRAID& B, std::string_view W);
+void BDEF(BRAID& B, std::string_view W, const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // The Garside element Delta on N strands: Delta_(N-1) followed by
 // sigma_(N-1) ... sigma_1, N(N-1)/2 letters, width N. N <= 1 gives the unit;
-// N above BMAXWIDTH is taken as BMAXWIDTH.
-BRAID BDELTA(std::int32_t N);
+// N above BMAXSTRANDS is taken as BMAXSTRANDS.
+BRAID BDELTA(std::int32_t N, const BLIMITS& LIMITS = BUNLIMITED());
 
 // The unit: L = 0, W = 1.
 BRAID BONE();

@@ -202,7 +202,7 @@ const char* BSTRANDCOLOUR(std::int32_t P) {
 
 DIAGRAM BDIAGRAM(const BRAID& B, std::int32_t MARKFIRST, std::int32_t MARKLAST) {
   DIAGRAM D;
-  D.LETTERS = B.L < 0 ? 0 : (B.L > BMAXLENGTH ? BMAXLENGTH : B.L);
+  D.LETTERS = B.L < 0 ? 0 : B.L;
   // W bounds the indices; a record that breaks that bound still draws all
   // its letters rather than reading past its strands.
   std::int32_t N = B.W < 0 ? 0 : B.W;

@@ -76,7 +76,7 @@ struct DIAGRAM {
   std::int32_t MARKLAST;
   double WIDTH;
   double HEIGHT;
-  std::vector<std::int8_t> WORD;  // the letters, WORD[k - 1] for column k
+  std::vector<BLETTER> WORD;  // the letters, WORD[k - 1] for column k
   std::vector<double> COLUMNLEFT;  // left edge of column k at [k - 1], and the right end at [LETTERS]
   std::vector<double> POSITIONY;  // y of position p at [p - 1]
   double LABELY;  // baseline of the letter labels under the columns

@@ -36,22 +36,22 @@ void APPENDWORD(std::string& T, const BRAID& B) {
 //
 // The head of a non-empty positive braid is non-empty (every generator
 // sigma_i with i < W left-divides Delta_W), so each pass shortens B. Only a
-// record wider than BMAXWIDTH, whose Delta is cut at BMAXWIDTH strands, could
+// record wider than BMAXSTRANDS, whose Delta is cut at BMAXSTRANDS strands, could
 // give an empty head; the loop then ends instead of turning for ever, and the
 // letters not yet factored are emitted as one last factor.
 template <typename EMITTER>
-void FACTORLOOP(BRAID& B, EMITTER EMIT) {
+void FACTORLOOP(BRAID& B, EMITTER EMIT, const BLIMITS& LIMITS) {
   // Heads and quotients have the width SUP(B.W, DELTA.W), which is B.W for
-  // every width from 1 to BMAXWIDTH, so one Delta serves every pass.
+  // every width from 1 to BMAXSTRANDS, so one Delta serves every pass.
   const BRAID DELTA = BDELTA(B.W);
   do {
-    const BRAID HEAD = BLEFTGCD(B, DELTA);
+    const BRAID HEAD = BLEFTGCD(B, DELTA, LIMITS);
     if (HEAD.L == 0 && B.L > 0) {
       EMIT(B);
       return;
     }
     EMIT(HEAD);
-    BCOPY(BLEFTQUOTIENT(HEAD, B), B);  // copies the letters only
+    BCOPY(BLEFTQUOTIENT(HEAD, B, LIMITS), B);  // copies the letters only
   } while (B.L != 0);
 }
 
@@ -60,12 +60,12 @@ void FACTORLOOP(BRAID& B, EMITTER EMIT) {
 // which is positive exactly when Delta_N left-divides B, and is then B
 // shortened by the letters of Delta_N, so the loop ends. Delta_N of N <= 1 is
 // empty and would be divided out for ever: no pass then.
-std::int32_t EXTRACTDELTA(BRAID& B, std::int32_t N) {
+std::int32_t EXTRACTDELTA(BRAID& B, std::int32_t N, const BLIMITS& LIMITS) {
   std::int32_t I = 0;
   if (BPOSITIVE(B) && B.W > 1 && N > 1) {
     const BRAID DELTA = BDELTA(N);
     for (;;) {
-      const BRAID Q = BLEFTQUOTIENT(DELTA, B);
+      const BRAID Q = BLEFTQUOTIENT(DELTA, B, LIMITS);
       if (!BPOSITIVE(Q)) {
         break;
       }
@@ -78,23 +78,23 @@ std::int32_t EXTRACTDELTA(BRAID& B, std::int32_t N) {
 
 }  // namespace
 
-void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB) {
-  I = EXTRACTDELTA(B, N);
+void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB, const BLIMITS& LIMITS) {
+  I = EXTRACTDELTA(B, N, LIMITS);
   BCOPY(B, BB);
 }
 
-BRAID BLEFTHEAD(const BRAID& B) {
+BRAID BLEFTHEAD(const BRAID& B, const BLIMITS& LIMITS) {
   if (!BPOSITIVE(B)) {
     return BUNDEFINED();
   }
-  return BLEFTGCD(B, BDELTA(B.W));
+  return BLEFTGCD(B, BDELTA(B.W), LIMITS);
 }
 
-std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP) {
+std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP, const BLIMITS& LIMITS) {
   if (!BPOSITIVE(B)) {
     return std::string(NOTPOSITIVE);
   }
-  const std::int32_t I = EXTRACTDELTA(B, 3);
+  const std::int32_t I = EXTRACTDELTA(B, 3, LIMITS);
   std::string T;
   T.reserve(static_cast<std::size_t>(I) + 2 * SEP.size() +
             static_cast<std::size_t>(B.L) * (1 + SEP.size()));
@@ -103,11 +103,26 @@ std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP) {
   FACTORLOOP(B, [&T, SEP](const BRAID& FACTOR) {
     T.append(SEP);
     APPENDWORD(T, FACTOR);
-  });
+  }, LIMITS);
   return T;
 }
 
-NF BLEFTNF(BRAID B) {
+bool BLEFTFACTORS(BRAID B, std::int32_t& I, std::vector<BRAID>& FACTORS, const BLIMITS& LIMITS) {
+  I = 0;
+  FACTORS.clear();
+  if (!BPOSITIVE(B)) {
+    return false;
+  }
+  I = EXTRACTDELTA(B, B.W, LIMITS);
+  FACTORLOOP(B, [&FACTORS](const BRAID& FACTOR) {
+    if (FACTOR.L > 0) {
+      FACTORS.push_back(FACTOR);
+    }
+  }, LIMITS);
+  return true;
+}
+
+NF BLEFTNF(BRAID B, const BLIMITS& LIMITS) {
   NF X;
   X.I = 0;
   X.W = B.W;
@@ -115,7 +130,7 @@ NF BLEFTNF(BRAID B) {
     X.S = NOTPOSITIVE;
     return X;
   }
-  X.I = EXTRACTDELTA(B, B.W);
+  X.I = EXTRACTDELTA(B, B.W, LIMITS);
   X.S.reserve(2 * static_cast<std::size_t>(B.L));
   // A pure power of Delta makes one pass with an empty head and leaves S
   // empty; the separator goes only between non-empty pieces of text.
@@ -124,7 +139,7 @@ NF BLEFTNF(BRAID B) {
       X.S.push_back('.');
     }
     APPENDWORD(X.S, FACTOR);
-  });
+  }, LIMITS);
   return X;
 }
 
@@ -134,9 +149,9 @@ void NFWRITE(const NF& X) {
 
 bool NFEQUAL(const NF& X, const NF& Y) { return X.I == Y.I && X.W == Y.W && X.S == Y.S; }
 
-BRAID NFBRAID(const NF& X) {
+BRAID NFBRAID(const NF& X, const BLIMITS& LIMITS) {
   BRAID B;
-  BDEF(B, X.S);  // the "." separators are not letters and are skipped
+  BDEF(B, X.S, LIMITS);  // the "." separators are not letters and are skipped
   if (X.I <= 0) {
     return B;
   }
@@ -147,16 +162,18 @@ BRAID NFBRAID(const NF& X) {
   RESULT.W = SUP(DELTA.W, B.W);
   if (DELTA.L == 0) {
     RESULT.L = B.L;
-    std::copy(&B.V[1], &B.V[1] + B.L, &RESULT.V[1]);
+    BROOM(RESULT, B.L);
+    std::copy(B.V.begin() + 1, B.V.begin() + 1 + B.L, RESULT.V.begin() + 1);
     return RESULT;
   }
-  BCHECKLENGTH(static_cast<std::int64_t>(X.I) * DELTA.L + B.L);
+  BRESERVE(RESULT, static_cast<std::int64_t>(X.I) * DELTA.L + B.L, LIMITS);
   RESULT.L = 0;
   for (std::int32_t K = 0; K < X.I; ++K) {
-    std::copy(&DELTA.V[1], &DELTA.V[1] + DELTA.L, &RESULT.V[RESULT.L + 1]);
+    std::copy(DELTA.V.begin() + 1, DELTA.V.begin() + 1 + DELTA.L,
+              RESULT.V.begin() + RESULT.L + 1);
     RESULT.L += DELTA.L;
   }
-  std::copy(&B.V[1], &B.V[1] + B.L, &RESULT.V[RESULT.L + 1]);
+  std::copy(B.V.begin() + 1, B.V.begin() + 1 + B.L, RESULT.V.begin() + RESULT.L + 1);
   RESULT.L += B.L;
   return RESULT;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "braidbasics/braid.h"
 
@@ -22,11 +23,12 @@ struct NF {
 // I := the largest k such that Delta_N^k left-divides B (0 if B is not
 // positive, if B.W <= 1 or if N <= 1); BB := the positive remainder, so that
 // B = Delta_N^I BB. B and BB may be the same record.
-void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB);
+void BEXTRACTDELTA(BRAID B, std::int32_t N, std::int32_t& I, BRAID& BB,
+                   const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // The greatest common left divisor of B and Delta on B.W strands; the
 // undefined braid if B has a negative letter.
-BRAID BLEFTHEAD(const BRAID& B);
+BRAID BLEFTHEAD(const BRAID& B, const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // The normal-form string: "D" once per power of the three-strand Delta, SEP,
 // then SEP and the letters of each factor; "??ined" for a non-positive braid.
@@ -34,11 +36,20 @@ BRAID BLEFTHEAD(const BRAID& B);
 // left normal form for width 3. The letters of each factor are those that
 // reversing leaves: from four strands on, two words of one braid may give
 // factors spelled differently (cbd and cdb).
-std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP);
+std::string BLEFTNORMALWORD(BRAID B, std::string_view SEP,
+                            const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // The left normal form record, with Delta on B.W strands. A non-positive
 // braid gives I = 0, W = B.W, S = "??ined".
-NF BLEFTNF(BRAID B);
+NF BLEFTNF(BRAID B, const BLIMITS& LIMITS = BCONSOLELIMITS());
+
+// The left-greedy factors of the positive word B under Delta on B.W strands,
+// after the largest power of Delta: B = Delta^I F_1 ... F_k with each F_j
+// the greatest common left divisor of F_j ... F_k and Delta, as the words
+// that reversing leaves. Returns false, with I = 0 and no factor, when B is
+// not positive.
+bool BLEFTFACTORS(BRAID B, std::int32_t& I, std::vector<BRAID>& FACTORS,
+                  const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // Prints "D_", W, "^", I, ".", S; no line end.
 void NFWRITE(const NF& X);
@@ -49,8 +60,8 @@ bool NFEQUAL(const NF& X, const NF& Y);
 // The braid Delta_(X.W)^(X.I) followed by the letters of X.S (the "."
 // separators are skipped). With I >= 1 its width is the larger of X.W and the
 // width of the letters; with I <= 0 it is the word of the letters alone, with
-// their own width. Throws BOUNDEXCEEDED past BMAXLENGTH letters.
-BRAID NFBRAID(const NF& X);
+// their own width. Throws BOUNDEXCEEDED past the limit.
+BRAID NFBRAID(const NF& X, const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // "?" for "?"; otherwise BLEFTNORMALWORD(BDEF(W), "").
 std::string GARNORMAL(std::string_view W);

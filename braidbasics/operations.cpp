@@ -5,20 +5,30 @@
 
 namespace BraidBasics {
 
-void BCONCAT(BRAID& B, const BRAID& BB) {
-  BCHECKLENGTH(static_cast<std::int64_t>(B.L) + BB.L);
+namespace {
+
+constexpr std::size_t LETTERBYTES = sizeof(BLETTER);
+
+}  // namespace
+
+void BCONCAT(BRAID& B, const BRAID& BB, const BLIMITS& LIMITS) {
   const std::int32_t N = BB.L;  // read first: BB may be B itself
-  std::memmove(&B.V[B.L + 1], &BB.V[1], static_cast<std::size_t>(N));
+  BRESERVE(B, static_cast<std::int64_t>(B.L) + N, LIMITS);
+  std::memmove(&B.V[B.L + 1], &BB.V[1], N * LETTERBYTES);
   B.W = SUP(B.W, BB.W);
   B.L += N;
 }
 
-BRAID BPROD(const BRAID& B1, const BRAID& B2) {
-  BCHECKLENGTH(static_cast<std::int64_t>(B1.L) + B2.L);
+BRAID BPROD(const BRAID& B1, const BRAID& B2, const BLIMITS& LIMITS) {
   BRAID B;
+  BRESERVE(B, static_cast<std::int64_t>(B1.L) + B2.L, LIMITS);
   B.W = SUP(B1.W, B2.W);
-  std::memcpy(&B.V[1], &B1.V[1], static_cast<std::size_t>(B1.L));
-  std::memcpy(&B.V[B1.L + 1], &B2.V[1], static_cast<std::size_t>(B2.L));
+  if (B1.L > 0) {
+    std::memcpy(&B.V[1], &B1.V[1], B1.L * LETTERBYTES);
+  }
+  if (B2.L > 0) {
+    std::memcpy(&B.V[B1.L + 1], &B2.V[1], B2.L * LETTERBYTES);
+  }
   B.L = B1.L + B2.L;
   return B;
 }
@@ -27,7 +37,10 @@ void BCOPY(const BRAID& B, BRAID& BB) {
   if (&B == &BB) {
     return;
   }
-  std::memcpy(&BB.V[1], &B.V[1], static_cast<std::size_t>(B.L));
+  BROOM(BB, B.L);
+  if (B.L > 0) {
+    std::memcpy(&BB.V[1], &B.V[1], B.L * LETTERBYTES);
+  }
   BB.L = B.L;
   BB.W = B.W;
 }
@@ -36,7 +49,7 @@ bool BEQUAL(const BRAID& B, const BRAID& BB) {
   if (B.L != BB.L) {
     return false;
   }
-  return std::memcmp(&B.V[1], &BB.V[1], static_cast<std::size_t>(B.L)) == 0;
+  return B.L == 0 || std::memcmp(&B.V[1], &BB.V[1], B.L * LETTERBYTES) == 0;
 }
 
 void BEXTRACT(const BRAID& B, std::int32_t P, std::int32_t Q, BRAID& BB) {
@@ -51,42 +64,48 @@ BRAID BEXTRACTED(const BRAID& B, std::int32_t P, std::int32_t Q) {
   RESULT.L = 0;
   if (FIRST <= LAST) {
     RESULT.L = LAST - FIRST + 1;
-    std::memcpy(&RESULT.V[1], &B.V[FIRST], static_cast<std::size_t>(RESULT.L));
+    BROOM(RESULT, RESULT.L);
+    std::memcpy(&RESULT.V[1], &B.V[FIRST], RESULT.L * LETTERBYTES);
   }
   return RESULT;
 }
 
-void BINSERT(BRAID& B, std::int32_t P, std::int32_t Q, const BRAID& BB) {
+void BINSERT(BRAID& B, std::int32_t P, std::int32_t Q, const BRAID& BB, const BLIMITS& LIMITS) {
   if (P < 1 || P > static_cast<std::int64_t>(Q) + 1 || static_cast<std::int64_t>(Q) + 1 > static_cast<std::int64_t>(B.L) + 1) {
     return;
   }
   const BRAID INSERTED = BB;  // BB may be B itself
   const std::int32_t M = INSERTED.L - (Q - P + 1);
-  BCHECKLENGTH(static_cast<std::int64_t>(B.L) + M);
-  std::memmove(&B.V[Q + 1 + M], &B.V[Q + 1], static_cast<std::size_t>(B.L - Q));
-  std::memcpy(&B.V[P], &INSERTED.V[1], static_cast<std::size_t>(INSERTED.L));
+  BRESERVE(B, static_cast<std::int64_t>(B.L) + M, LIMITS);
+  if (B.L > Q) {
+    std::memmove(&B.V[Q + 1 + M], &B.V[Q + 1], (B.L - Q) * LETTERBYTES);
+  }
+  if (INSERTED.L > 0) {
+    std::memcpy(&B.V[P], &INSERTED.V[1], INSERTED.L * LETTERBYTES);
+  }
   B.L += M;
   B.W = SUP(B.W, INSERTED.W);
 }
 
 void BINV(BRAID& B) {
   for (std::int32_t R = 1; R <= B.L / 2; ++R) {
-    const std::int8_t X = B.V[R];
-    B.V[R] = static_cast<std::int8_t>(-B.V[B.L - R + 1]);
-    B.V[B.L - R + 1] = static_cast<std::int8_t>(-X);
+    const BLETTER X = B.V[R];
+    B.V[R] = static_cast<BLETTER>(-B.V[B.L - R + 1]);
+    B.V[B.L - R + 1] = static_cast<BLETTER>(-X);
   }
   if (B.L % 2 == 1) {
     const std::int32_t M = B.L / 2 + 1;
-    B.V[M] = static_cast<std::int8_t>(-B.V[M]);
+    B.V[M] = static_cast<BLETTER>(-B.V[M]);
   }
 }
 
 BRAID BINVERSED(const BRAID& B) {
   BRAID RESULT;
+  BROOM(RESULT, B.L);
   RESULT.L = B.L;
   RESULT.W = B.W;
   for (std::int32_t R = 1; R <= B.L; ++R) {
-    RESULT.V[R] = static_cast<std::int8_t>(-B.V[B.L - R + 1]);
+    RESULT.V[R] = static_cast<BLETTER>(-B.V[B.L - R + 1]);
   }
   return RESULT;
 }
@@ -94,7 +113,7 @@ BRAID BINVERSED(const BRAID& B) {
 void BFLIP(BRAID& B) {
   for (std::int32_t R = 1; R <= B.L; ++R) {
     const std::int32_t X = B.V[R];
-    B.V[R] = static_cast<std::int8_t>(X > 0 ? B.W - X : -(B.W + X));
+    B.V[R] = static_cast<BLETTER>(X > 0 ? B.W - X : -(B.W + X));
   }
 }
 
@@ -142,7 +161,10 @@ void BSPLIT(BRAID& B, BRAID& BB) {
   const std::int32_t H = B.L / 2;
   const std::int32_t REST = B.L - H;
   if (&B != &BB) {
-    std::memcpy(&BB.V[1], &B.V[H + 1], static_cast<std::size_t>(REST));
+    BROOM(BB, REST);
+    if (REST > 0) {
+      std::memcpy(&BB.V[1], &B.V[H + 1], REST * LETTERBYTES);
+    }
     BB.L = REST;
     BB.W = B.W;
     B.L = H;

@@ -6,7 +6,8 @@
 // None applies a braid relation; only BFREEREDUCE cancels letters. Braid
 // arguments taken by value are copies, so the same record may be passed as
 // target and argument (BCONCAT(B, B) doubles B). The operations that lengthen
-// a word check the bound of BMAXLENGTH letters before writing (BOUNDEXCEEDED).
+// a word take the limits of their computation and check them before writing
+// (BOUNDEXCEEDED).
 #pragma once
 
 #include <cstdint>
@@ -17,10 +18,10 @@
 namespace BraidBasics {
 
 // Appends the letters of BB to B; width SUP(B.W, BB.W).
-void BCONCAT(BRAID& B, const BRAID& BB);
+void BCONCAT(BRAID& B, const BRAID& BB, const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // The word B1 followed by B2; width SUP(B1.W, B2.W).
-BRAID BPROD(const BRAID& B1, const BRAID& B2);
+BRAID BPROD(const BRAID& B1, const BRAID& B2, const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // BB := B.
 void BCOPY(const BRAID& B, BRAID& BB);
@@ -35,7 +36,8 @@ BRAID BEXTRACTED(const BRAID& B, std::int32_t P, std::int32_t Q);
 
 // Replaces the letters P..Q of B by the word BB (Q = P - 1 inserts before P).
 // Positions outside 1 <= P <= Q + 1 <= L + 1 change nothing.
-void BINSERT(BRAID& B, std::int32_t P, std::int32_t Q, const BRAID& BB);
+void BINSERT(BRAID& B, std::int32_t P, std::int32_t Q, const BRAID& BB,
+             const BLIMITS& LIMITS = BCONSOLELIMITS());
 
 // B := its inverse (reverse the word, negate every letter); width unchanged.
 void BINV(BRAID& B);

@@ -19,24 +19,24 @@ enum class SIDE { LEFT, RIGHT };
 // of the other one). With x, y the two indices, the replacement is, for a left
 // step, -y +x; nothing; or -y -x +y +x; and for a right step +y -x; nothing;
 // or +y +x -y -x.
-void REWRITE(BRAID& B, std::int32_t I, SIDE S) {
+void REWRITE(BRAID& B, std::int32_t I, SIDE S, const BLIMITS& LIMITS) {
   const std::int32_t X = S == SIDE::LEFT ? B.V[I] : -B.V[I];
   const std::int32_t Y = S == SIDE::LEFT ? -B.V[I + 1] : B.V[I + 1];
   const std::int32_t T = X - Y;
   const std::int32_t SIGN = S == SIDE::LEFT ? 1 : -1;  // sign of the letter x
   if (T >= 2 || T <= -2) {
-    B.V[I] = static_cast<std::int8_t>(-SIGN * Y);
-    B.V[I + 1] = static_cast<std::int8_t>(SIGN * X);
+    B.V[I] = static_cast<BLETTER>(-SIGN * Y);
+    B.V[I + 1] = static_cast<BLETTER>(SIGN * X);
   } else if (T == 0) {
-    std::memmove(&B.V[I], &B.V[I + 2], static_cast<std::size_t>(B.L - I - 1));
+    std::memmove(&B.V[I], &B.V[I + 2], (B.L - I - 1) * sizeof(BLETTER));
     B.L -= 2;
   } else {
-    BCHECKLENGTH(static_cast<std::int64_t>(B.L) + 2);
-    std::memmove(&B.V[I + 4], &B.V[I + 2], static_cast<std::size_t>(B.L - I - 1));
-    B.V[I] = static_cast<std::int8_t>(-SIGN * Y);
-    B.V[I + 1] = static_cast<std::int8_t>(-SIGN * X);
-    B.V[I + 2] = static_cast<std::int8_t>(SIGN * Y);
-    B.V[I + 3] = static_cast<std::int8_t>(SIGN * X);
+    BRESERVE(B, static_cast<std::int64_t>(B.L) + 2, LIMITS);
+    std::memmove(&B.V[I + 4], &B.V[I + 2], (B.L - I - 1) * sizeof(BLETTER));
+    B.V[I] = static_cast<BLETTER>(-SIGN * Y);
+    B.V[I + 1] = static_cast<BLETTER>(-SIGN * X);
+    B.V[I + 2] = static_cast<BLETTER>(SIGN * Y);
+    B.V[I + 3] = static_cast<BLETTER>(SIGN * X);
     B.L += 2;
   }
 }
@@ -61,29 +61,30 @@ void REVERSEONE(BRAID& B, SIDE S) {
     BREVERSED = true;
     return;
   }
-  REWRITE(B, I, S);
+  REWRITE(B, I, S, BCONSOLELIMITS());
 }
 
 // Full reversing, always on the leftmost pattern. A step at I changes letters
 // from I on only, so no pattern can open before I - 1: the search resumes
 // there, which finds exactly the pattern a search from position 1 would.
-// Reversing terminates on every braid word, and the length bound keeps one
-// reversing short: the user's interrupt is taken once per reversing, before
-// the word is touched, which costs nothing per step. The loops that call
-// reversing on every pass are the long ones (the left-greedy factors, the
-// alternating-form search), and this poll serves them as well.
-void REVERSE(BRAID& B, SIDE S) {
-  basics::CHECKINTERRUPT();
-  BREVERSED = false;
+// Reversing terminates on every braid word. The stop request is polled once
+// per reversing, before the word is touched, and then every 2^16 steps, so
+// that a long word (possible for programs) is still abandoned promptly; the
+// loops that call reversing on every pass (the left-greedy factors, the
+// alternating-form search) are served by the same poll.
+void REVERSE(BRAID& B, SIDE S, const BLIMITS& LIMITS) {
+  BCHECKSTOP(LIMITS);
   std::int32_t FROM = 1;
-  for (;;) {
+  for (std::uint32_t STEPS = 1;; ++STEPS) {
     const std::int32_t I = FINDPATTERN(B, FROM, S);
     if (I == 0) {
-      BREVERSED = true;
       return;
     }
-    REWRITE(B, I, S);
+    REWRITE(B, I, S, LIMITS);
     FROM = I > 1 ? I - 1 : 1;
+    if ((STEPS & 0xFFFF) == 0) [[unlikely]] {
+      BCHECKSTOP(LIMITS);
+    }
   }
 }
 
@@ -103,38 +104,50 @@ void BLEFTREVERSEONE(BRAID& B) { REVERSEONE(B, SIDE::LEFT); }
 
 void BRIGHTREVERSEONE(BRAID& B) { REVERSEONE(B, SIDE::RIGHT); }
 
-void BLEFTREVERSE(BRAID& B) { REVERSE(B, SIDE::LEFT); }
-
-void BRIGHTREVERSE(BRAID& B) { REVERSE(B, SIDE::RIGHT); }
-
-void BLEFTRIGHTREVERSE(BRAID& B) {
-  BLEFTREVERSE(B);
-  BRIGHTREVERSE(B);
+void BLEFTREVERSE(BRAID& B) {
+  BREVERSED = false;
+  REVERSE(B, SIDE::LEFT, BCONSOLELIMITS());
+  BREVERSED = true;
 }
 
-void BRIGHTLEFTREVERSE(BRAID& B) {
-  BRIGHTREVERSE(B);
-  BLEFTREVERSE(B);
+void BRIGHTREVERSE(BRAID& B) {
+  BREVERSED = false;
+  REVERSE(B, SIDE::RIGHT, BCONSOLELIMITS());
+  BREVERSED = true;
 }
 
-BRAID BLEFTNUM(BRAID B) {
-  BLEFTREVERSE(B);
+void BLEFTREVERSE(BRAID& B, const BLIMITS& LIMITS) { REVERSE(B, SIDE::LEFT, LIMITS); }
+
+void BRIGHTREVERSE(BRAID& B, const BLIMITS& LIMITS) { REVERSE(B, SIDE::RIGHT, LIMITS); }
+
+void BLEFTRIGHTREVERSE(BRAID& B, const BLIMITS& LIMITS) {
+  BLEFTREVERSE(B, LIMITS);
+  BRIGHTREVERSE(B, LIMITS);
+}
+
+void BRIGHTLEFTREVERSE(BRAID& B, const BLIMITS& LIMITS) {
+  BRIGHTREVERSE(B, LIMITS);
+  BLEFTREVERSE(B, LIMITS);
+}
+
+BRAID BLEFTNUM(BRAID B, const BLIMITS& LIMITS) {
+  BLEFTREVERSE(B, LIMITS);
   return BEXTRACTED(B, FIRSTOFSIGN(B, 1), B.L);
 }
 
-BRAID BLEFTDEN(BRAID B) {
-  BLEFTREVERSE(B);
+BRAID BLEFTDEN(BRAID B, const BLIMITS& LIMITS) {
+  BLEFTREVERSE(B, LIMITS);
   BINV(B);  // D^-1 N becomes N^-1 D
   return BEXTRACTED(B, FIRSTOFSIGN(B, 1), B.L);
 }
 
-BRAID BRIGHTNUM(BRAID B) {
-  BRIGHTREVERSE(B);
+BRAID BRIGHTNUM(BRAID B, const BLIMITS& LIMITS) {
+  BRIGHTREVERSE(B, LIMITS);
   return BEXTRACTED(B, 1, FIRSTOFSIGN(B, -1) - 1);
 }
 
-BRAID BRIGHTDEN(BRAID B) {
-  BRIGHTREVERSE(B);
+BRAID BRIGHTDEN(BRAID B, const BLIMITS& LIMITS) {
+  BRIGHTREVERSE(B, LIMITS);
   BINV(B);  // N D^-1 becomes D N^-1
   return BEXTRACTED(B, 1, FIRSTOFSIGN(B, -1) - 1);
 }

@@ -6,22 +6,22 @@
 
 namespace BraidBasics {
 
-void BSYMFRACTION(BRAID B, BRAID& D, BRAID& N) {
+void BSYMFRACTION(BRAID B, BRAID& D, BRAID& N, const BLIMITS& LIMITS) {
   // Right reversing gives N2 D2^-1; left reversing of that gives D^-1 N with
   // D N2 = N D2 the least common left multiple, so D and N are coprime on the
   // left: the pair of the decomposition.
-  BRIGHTLEFTREVERSE(B);
-  D = BLEFTDEN(B);
-  N = BLEFTNUM(B);
+  BRIGHTLEFTREVERSE(B, LIMITS);
+  D = BLEFTDEN(B, LIMITS);
+  N = BLEFTNUM(B, LIMITS);
 }
 
-std::string BSYMLEFTNORMALWORD(BRAID B, std::string_view SEP) {
+std::string BSYMLEFTNORMALWORD(BRAID B, std::string_view SEP, const BLIMITS& LIMITS) {
   BRAID D;
   BRAID N;
-  BSYMFRACTION(B, D, N);
-  std::string W1 = BLEFTNORMALWORD(D, SEP);
+  BSYMFRACTION(B, D, N, LIMITS);
+  std::string W1 = BLEFTNORMALWORD(D, SEP, LIMITS);
   BINVWORD(W1);
-  std::string W2 = BLEFTNORMALWORD(N, SEP);
+  std::string W2 = BLEFTNORMALWORD(N, SEP, LIMITS);
   if (W1.empty()) {
     return W2;
   }

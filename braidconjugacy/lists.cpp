@@ -96,16 +96,16 @@ char LISTSIGN(std::string_view X, std::string_view W) {
   for (auto IT = X.rbegin(); IT != X.rend(); ++IT) {
     const std::int32_t V = LETTERVALUE(*IT);
     if (V != 0) {
-      BraidBasics::BCHECKLENGTH(Q.L + 1);
-      Q.V[++Q.L] = static_cast<std::int8_t>(-V);
+      BraidBasics::BRESERVE(Q, Q.L + 1);
+      Q.V[++Q.L] = static_cast<BraidBasics::BLETTER>(-V);
       WIDTH = std::max(WIDTH, (V > 0 ? V : -V) + 1);
     }
   }
   for (char C : W) {
     const std::int32_t V = LETTERVALUE(C);
     if (V != 0) {
-      BraidBasics::BCHECKLENGTH(Q.L + 1);
-      Q.V[++Q.L] = static_cast<std::int8_t>(V);
+      BraidBasics::BRESERVE(Q, Q.L + 1);
+      Q.V[++Q.L] = static_cast<BraidBasics::BLETTER>(V);
       WIDTH = std::max(WIDTH, (V > 0 ? V : -V) + 1);
     }
   }

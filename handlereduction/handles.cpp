@@ -2,8 +2,11 @@
 
 #include <cstring>
 
+#include "braidbasics/scratch.h"
+
 namespace handlereduction {
 
+using BraidBasics::BLETTER;
 using BraidBasics::BRAID;
 
 namespace {
@@ -20,7 +23,7 @@ inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 // HIGH records that entries HIGH+1.. are to be read as 0; an entry is zeroed
 // only when HIGH climbs over it.
 void FINDHANDLE(const BRAID& B, std::int32_t& P, std::int32_t& Q, std::int32_t& I) {
-  std::int32_t LAST[BraidBasics::BMAXWIDTH + 1];
+  BraidBasics::BSCRATCH<std::int32_t, 64> LAST(static_cast<std::size_t>(B.W) + 1);
   std::int32_t HIGH = 0;
   P = 0;
   for (Q = 1; Q <= B.L; ++Q) {
@@ -102,8 +105,9 @@ void FINDNESTEDHANDLE(const BRAID& B, std::int32_t& P, std::int32_t& Q, std::int
 // (the space still to fill exceeds the letters still to read by the s^(+-e)
 // of the runs not yet written, and at least one), so no unread letter is
 // overwritten.
-void REDUCEHANDLE(BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I) {
-  std::int8_t* const V = B.V;
+void REDUCEHANDLE(BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I,
+                  const BraidBasics::BLIMITS& LIMITS) {
+  BLETTER* V = B.V.data();
   const std::int32_t UP = I + 1;
 
   std::int32_t M = 0;
@@ -114,17 +118,18 @@ void REDUCEHANDLE(BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I) {
   }
 
   if (M == 0) {
-    std::memmove(&V[P], &V[P + 1], static_cast<std::size_t>(Q - P - 1));
-    std::memmove(&V[Q - 1], &V[Q + 1], static_cast<std::size_t>(B.L - Q));
+    std::memmove(&V[P], &V[P + 1], (Q - P - 1) * sizeof(BLETTER));
+    std::memmove(&V[Q - 1], &V[Q + 1], (B.L - Q) * sizeof(BLETTER));
     B.L -= 2;
     return;
   }
 
   const std::int32_t GROW = 2 * (M - 1);
-  BraidBasics::BCHECKLENGTH(static_cast<std::int64_t>(B.L) + GROW);
+  BraidBasics::BRESERVE(B, static_cast<std::int64_t>(B.L) + GROW, LIMITS);
+  V = B.V.data();  // the record may have grown
 
-  const auto CLOSE = static_cast<std::int8_t>(BSHIFT(V[P], 1));  // s^e
-  const auto OPEN = static_cast<std::int8_t>(-CLOSE);            // s^-e
+  const auto CLOSE = static_cast<BLETTER>(BSHIFT(V[P], 1));  // s^e
+  const auto OPEN = static_cast<BLETTER>(-CLOSE);            // s^-e
 
   std::int32_t R = P + 1;
   while (INDEX(V[R]) != UP) {
@@ -133,25 +138,25 @@ void REDUCEHANDLE(BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I) {
   }
   V[R - 1] = OPEN;
   while (INDEX(V[R]) == UP) {
-    V[R] = static_cast<std::int8_t>(BSHIFT(V[R], -1));
+    V[R] = static_cast<BLETTER>(BSHIFT(V[R], -1));
     ++R;
   }
   const std::int32_t END1 = R - 1;  // last letter of R_1'
 
   if (GROW > 0) {
-    std::memmove(&V[Q + 1 + GROW], &V[Q + 1], static_cast<std::size_t>(B.L - Q));
+    std::memmove(&V[Q + 1 + GROW], &V[Q + 1], (B.L - Q) * sizeof(BLETTER));
   }
 
   std::int32_t WRITE = Q + GROW;
   bool INRUN = false;
   for (std::int32_t READ = Q - 1; READ > END1; --READ) {
-    const std::int8_t X = V[READ];
+    const BLETTER X = V[READ];
     if (INDEX(X) == UP) {
       if (!INRUN) {
         V[WRITE--] = CLOSE;
         INRUN = true;
       }
-      V[WRITE--] = static_cast<std::int8_t>(BSHIFT(X, -1));
+      V[WRITE--] = static_cast<BLETTER>(BSHIFT(X, -1));
     } else {
       if (INRUN) {
         V[WRITE--] = OPEN;

@@ -15,8 +15,8 @@
 // handle. Repeating "find, reduce" ends with a word that has no handle (the
 // strategies are in reduction.h).
 //
-// Positions are 1-based, as in the BRAID record. None of these operations
-// allocates memory; the finders only read the word.
+// Positions are 1-based, as in the BRAID record. The finders only read the
+// word; on the console's words (at most 64 strands) they allocate nothing.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +30,7 @@ namespace handlereduction {
 // and it contains no other handle, so the letters of index I+1 in its
 // interior all have one sign. Without a handle, P = 0, Q = L + 1 and I is the
 // index of the last letter (I is left untouched for the empty word).
-// One left-to-right scan with a table of BMAXWIDTH entries.
+// One left-to-right scan with a table of B.W entries.
 void FINDHANDLE(const BraidBasics::BRAID& B, std::int32_t& P, std::int32_t& Q, std::int32_t& I);
 
 // Over the positions X..Y: I := the least index of the letters there, P..Q
@@ -54,9 +54,10 @@ constexpr std::int32_t BSHIFT(std::int32_t I, std::int32_t E) { return I > 0 ? I
 // Replaces the handle P..Q of index I by its reduct, in place and without a
 // second buffer. With M runs of letters of index I+1 in the interior, the
 // length changes by -2 when M = 0 and by 2(M-1) otherwise; a reduct that
-// would not fit the record throws BraidBasics::BOUNDEXCEEDED before anything
-// is written. The arguments must describe a handle, as FINDHANDLE and
+// would pass the limit throws BraidBasics::BOUNDEXCEEDED before anything is
+// written. The arguments must describe a handle, as FINDHANDLE and
 // FINDNESTEDHANDLE return it; nothing is checked.
-void REDUCEHANDLE(BraidBasics::BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I);
+void REDUCEHANDLE(BraidBasics::BRAID& B, std::int32_t P, std::int32_t Q, std::int32_t I,
+                  const BraidBasics::BLIMITS& LIMITS = BraidBasics::BCONSOLELIMITS());
 
 }  // namespace handlereduction

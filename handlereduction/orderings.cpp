@@ -1,5 +1,8 @@
 #include "handlereduction/orderings.h"
 
+#include <utility>
+#include <vector>
+
 #include "braidbasics/operations.h"
 #include "handlereduction/reduction.h"
 
@@ -9,8 +12,10 @@ using BraidBasics::BRAID;
 
 char BORDEROPTION = 'R';
 
-std::string BORDERNAME() {
-  switch (BORDEROPTION) {
+std::string BORDERNAME() { return BORDERNAME(BORDEROPTION); }
+
+std::string BORDERNAME(char ORDER) {
+  switch (ORDER) {
     case 'R':
       return "the original R-ordering";
     case 'F':
@@ -59,7 +64,7 @@ void DECIDINGGENERATOR(const BRAID& B, bool GREATEST, std::int32_t& INDEX, int& 
 std::string BOCCURRENCES(const BRAID& B) {
   const std::int32_t N = B.W > 1 ? B.W - 1 : 0;
   std::string S(static_cast<std::size_t>(N), '0');
-  int SEEN[BraidBasics::BMAXWIDTH + 1] = {};
+  std::vector<int> SEEN(static_cast<std::size_t>(N) + 1, 0);
   for (std::int32_t R = 1; R <= B.L; ++R) {
     const std::int32_t X = B.V[R];
     const std::int32_t K = X > 0 ? X : -X;
@@ -88,17 +93,29 @@ void BREDUCE(BRAID& B) {
   }
 }
 
+void BREDUCE(BRAID& B, char ORDER, const BraidBasics::BLIMITS& LIMITS) {
+  if (ORDER == 'F') {
+    BraidBasics::BFLIP(B);
+    BFULLHFREDUCE(B, LIMITS);
+    BraidBasics::BFLIP(B);
+  } else {
+    BFULLHFREDUCE(B, LIMITS);
+  }
+}
+
 // The first character of the occurrence string that is not "0", counted from
 // the left (R, U and every other letter) or from the right (F); under U the
 // sign is reversed at an even index.
-char BVISIBLESIGN(const BRAID& B) {
+char BVISIBLESIGN(const BRAID& B) { return BVISIBLESIGN(B, BORDEROPTION); }
+
+char BVISIBLESIGN(const BRAID& B, char ORDER) {
   std::int32_t INDEX = 0;
   int SIGNS = 0;
-  DECIDINGGENERATOR(B, BORDEROPTION == 'F', INDEX, SIGNS);
+  DECIDINGGENERATOR(B, ORDER == 'F', INDEX, SIGNS);
   if (SIGNS == 0) {
     return '1';
   }
-  if (BORDEROPTION == 'U' && INDEX % 2 == 0 && SIGNS != (POSITIVE | NEGATIVE)) {
+  if (ORDER == 'U' && INDEX % 2 == 0 && SIGNS != (POSITIVE | NEGATIVE)) {
     SIGNS ^= POSITIVE | NEGATIVE;
   }
   return OCCURRENCECHAR[SIGNS];
@@ -116,12 +133,30 @@ char BSIGN(BRAID B) {
   return BVISIBLESIGN(B);
 }
 
+char BSIGN(BRAID B, char ORDER, const BraidBasics::BLIMITS& LIMITS) {
+  const char C = BVISIBLESIGN(B, ORDER);
+  if (C != '?') {
+    return C;
+  }
+  BREDUCE(B, ORDER, LIMITS);
+  return BVISIBLESIGN(B, ORDER);
+}
+
 char BCOMPARE(const BRAID& B1, const BRAID& B2, BRAID& QUOTIENT) {
   BRAID Q = BraidBasics::BINVERSED(B1);
   BraidBasics::BCONCAT(Q, B2);
   BREDUCE(Q);
-  QUOTIENT = Q;
+  QUOTIENT = std::move(Q);
   return BVISIBLESIGN(QUOTIENT);
+}
+
+char BCOMPARE(const BRAID& B1, const BRAID& B2, BRAID& QUOTIENT, char ORDER,
+              const BraidBasics::BLIMITS& LIMITS) {
+  BRAID Q = BraidBasics::BINVERSED(B1);
+  BraidBasics::BCONCAT(Q, B2, LIMITS);
+  BREDUCE(Q, ORDER, LIMITS);
+  QUOTIENT = std::move(Q);
+  return BVISIBLESIGN(QUOTIENT, ORDER);
 }
 
 }  // namespace handlereduction

@@ -7,14 +7,16 @@
 #include "basics/console.h"
 #include "basics/interrupt.h"
 #include "braidbasics/operations.h"
+#include "braidbasics/scratch.h"
 #include "braidbasics/words.h"
 #include "handlereduction/handles.h"
 
 namespace handlereduction {
 
-using BraidBasics::BMAXLENGTH;
-using BraidBasics::BMAXWIDTH;
+using BraidBasics::BLETTER;
+using BraidBasics::BLIMITS;
 using BraidBasics::BRAID;
+using BraidBasics::BSCRATCH;
 
 std::int32_t BNBREDSTEPS = 0;
 bool BREDUCED = false;
@@ -38,7 +40,7 @@ inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 // Returns the first position whose letter may differ from the word before
 // the free reduction.
 std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, bool CLEAN) {
-  std::int8_t* const V = B.V;
+  BLETTER* const V = B.V.data();
   std::int32_t TOP = FIRST - 1;
   std::int32_t LOWEST = TOP;
   for (std::int32_t R = FIRST; R <= B.L; ++R) {
@@ -50,7 +52,7 @@ std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, b
     } else if (CLEAN && R > LAST) {
       const std::int32_t REST = B.L - R + 1;
       if (TOP + 1 != R) {
-        std::memmove(&V[TOP + 1], &V[R], static_cast<std::size_t>(REST));
+        std::memmove(&V[TOP + 1], &V[R], REST * sizeof(BLETTER));
       }
       TOP += REST;
       break;
@@ -77,32 +79,36 @@ std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, b
 // previous pass, and no handle closes before START. So each pass rebuilds the
 // state from the chain of START-1 and scans on from START. PREVIOUS of the
 // positions before START stays valid since it depends on the prefix only.
-void LEFTMOSTREDUCE(BRAID& B, bool FREE) {
-  BREDUCED = false;
-  BNBREDSTEPS = 0;
+//
+// Returns the number of passes, the last one (which finds no handle)
+// included.
+std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
+  std::int64_t PASSES = 0;
 
-  std::int16_t PREVIOUS[BMAXLENGTH + 1];
+  // Room for the console's words on the stack (2000 letters, and a pass
+  // adds at most the strand count); longer words get what they need.
+  BSCRATCH<std::int32_t, 2048> PREVIOUS(static_cast<std::size_t>(B.L) + 1);
   // The pending letters, bottom first: positions and letters, indices
-  // strictly increasing upwards.
-  std::int16_t PENDPOS[BMAXWIDTH + 1];
-  std::int8_t PENDLETTER[BMAXWIDTH + 1];
+  // strictly increasing upwards, so at most one per strand.
+  BSCRATCH<std::int32_t, 64> PENDPOS(static_cast<std::size_t>(B.W) + 1);
+  BSCRATCH<BLETTER, 64> PENDLETTER(static_cast<std::size_t>(B.W) + 1);
   std::int32_t DEPTH = 0;
 
   std::int32_t START = 1;
   bool CLEAN = false;  // the whole word is freely reduced
-  std::int8_t* const V = B.V;
 
   for (;;) {
-    // Each pass is a point where the user's interrupt abandons the
-    // reduction: B is the caller's record, dropped with the computation.
-    basics::CHECKINTERRUPT();
+    // Each pass is a point where a stop request abandons the reduction: B is
+    // the caller's record, dropped with the computation.
+    BraidBasics::BCHECKSTOP(LIMITS);
+    const BLETTER* const V = B.V.data();
     // Pending letters after START - 1, from the chain.
     DEPTH = 0;
     for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
-      PENDPOS[DEPTH++] = static_cast<std::int16_t>(R);
+      PENDPOS[DEPTH++] = R;
     }
     for (std::int32_t J = 0, K = DEPTH - 1; J < K; ++J, --K) {
-      const std::int16_t T = PENDPOS[J];
+      const std::int32_t T = PENDPOS[J];
       PENDPOS[J] = PENDPOS[K];
       PENDPOS[K] = T;
     }
@@ -113,7 +119,7 @@ void LEFTMOSTREDUCE(BRAID& B, bool FREE) {
     std::int32_t P = 0;
     std::int32_t Q = START;
     for (; Q <= B.L; ++Q) {
-      const std::int8_t X = V[Q];
+      const BLETTER X = V[Q];
       const std::int32_t K = INDEX(X);
       while (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) > K) {
         --DEPTH;
@@ -125,8 +131,8 @@ void LEFTMOSTREDUCE(BRAID& B, bool FREE) {
         }
         --DEPTH;  // same letter: the newer one replaces it
       }
-      PREVIOUS[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : static_cast<std::int16_t>(0);
-      PENDPOS[DEPTH] = static_cast<std::int16_t>(Q);
+      PREVIOUS[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : 0;
+      PENDPOS[DEPTH] = Q;
       PENDLETTER[DEPTH] = X;
       ++DEPTH;
     }
@@ -134,46 +140,77 @@ void LEFTMOSTREDUCE(BRAID& B, bool FREE) {
     if (P == 0) {
       // No handle: the word is freely reduced already (x x^-1 would be a
       // handle), so the free reduction of this last pass changes nothing.
-      BREDUCED = true;
-      ++BNBREDSTEPS;
-      return;
+      return PASSES + 1;
     }
 
     const std::int32_t OLDLENGTH = B.L;
-    REDUCEHANDLE(B, P, Q, INDEX(V[Q]));
+    REDUCEHANDLE(B, P, Q, INDEX(V[Q]), LIMITS);
+    PREVIOUS.GROW(static_cast<std::size_t>(B.L) + 1);
     START = P;
     if (FREE) {
       START = FREEREDUCEAROUND(B, P, Q + (B.L - OLDLENGTH), CLEAN);
       CLEAN = true;
     }
-    ++BNBREDSTEPS;
+    ++PASSES;
   }
 }
 
-}  // namespace
+// The console's record of a reduction: the globals it reports through.
+void RECORD(std::int64_t PASSES) {
+  BNBREDSTEPS = static_cast<std::int32_t>(PASSES);
+  BREDUCED = true;
+}
 
-void BFULLHREDUCE(BRAID& B) { LEFTMOSTREDUCE(B, false); }
-
-void BFULLHFREDUCE(BRAID& B) { LEFTMOSTREDUCE(B, true); }
-
-void BHREDUCESTEPS(BRAID& B, const HREDUCTIONSTEP& STEP) {
-  BREDUCED = false;
-  BNBREDSTEPS = 0;
-  while (!BREDUCED) {
-    basics::CHECKINTERRUPT();  // between two whole lines of the display
+// The step-by-step reduction; PASS(n) is told the number of each pass before
+// STEP sees it.
+template <typename PASSFN>
+void STEPS(BRAID& B, const HREDUCTIONSTEP& STEP, const BLIMITS& LIMITS, PASSFN PASS) {
+  for (std::int64_t N = 1;; ++N) {
+    BraidBasics::BCHECKSTOP(LIMITS);  // between two whole lines of the display
+    PASS(N);
     std::int32_t P = 0;
     std::int32_t Q = 0;
     std::int32_t I = 0;
     FINDHANDLE(B, P, Q, I);
     if (P == 0) {
-      BREDUCED = true;
       STEP(B, 0, Q);
-    } else {
-      STEP(B, P, Q);
-      REDUCEHANDLE(B, P, Q, I);
+      return;
     }
-    ++BNBREDSTEPS;
+    STEP(B, P, Q);
+    REDUCEHANDLE(B, P, Q, I, LIMITS);
   }
+}
+
+}  // namespace
+
+void BFULLHREDUCE(BRAID& B) {
+  BREDUCED = false;
+  BNBREDSTEPS = 0;
+  RECORD(LEFTMOSTREDUCE(B, false, BraidBasics::BCONSOLELIMITS()));
+}
+
+void BFULLHFREDUCE(BRAID& B) {
+  BREDUCED = false;
+  BNBREDSTEPS = 0;
+  RECORD(LEFTMOSTREDUCE(B, true, BraidBasics::BCONSOLELIMITS()));
+}
+
+std::int64_t BFULLHREDUCE(BRAID& B, const BLIMITS& LIMITS) { return LEFTMOSTREDUCE(B, false, LIMITS); }
+
+std::int64_t BFULLHFREDUCE(BRAID& B, const BLIMITS& LIMITS) { return LEFTMOSTREDUCE(B, true, LIMITS); }
+
+void BHREDUCESTEPS(BRAID& B, const HREDUCTIONSTEP& STEP) {
+  BREDUCED = false;
+  BNBREDSTEPS = 0;
+  // BNBREDSTEPS is the number of the pass during each call of STEP.
+  STEPS(B, STEP, BraidBasics::BCONSOLELIMITS(),
+        [](std::int64_t N) { BNBREDSTEPS = static_cast<std::int32_t>(N - 1); });
+  ++BNBREDSTEPS;
+  BREDUCED = true;
+}
+
+void BHREDUCESTEPS(BRAID& B, const HREDUCTIONSTEP& STEP, const BLIMITS& LIMITS) {
+  STEPS(B, STEP, LIMITS, [](std::int64_t) {});
 }
 
 void BSTEPBYSTEPHREDUCE(BRAID& B) {
@@ -223,6 +260,13 @@ bool BEQUIV(BRAID B, BRAID BB) {
   BraidBasics::BINV(B);
   BraidBasics::BCONCAT(B, BB);
   BFULLHFREDUCE(B);
+  return B.L == 0;
+}
+
+bool BEQUIV(BRAID B, const BRAID& BB, const BLIMITS& LIMITS) {
+  BraidBasics::BINV(B);
+  BraidBasics::BCONCAT(B, BB, LIMITS);
+  BFULLHFREDUCE(B, LIMITS);
   return B.L == 0;
 }
 

@@ -3,11 +3,15 @@
 // its generator of least index occurs with one sign only, so it is empty (the
 // trivial braid), sigma-positive or sigma-negative.
 //
-// BNBREDSTEPS counts the passes of the last reduction (a pass is one handle
-// search, the last one that finds nothing included); BREDUCED is set by the
-// pass that finds no handle. Both are shared by all strategies, which are
-// therefore not reentrant. A reduction that would grow the word past
-// BMAXLENGTH letters throws BraidBasics::BOUNDEXCEEDED.
+// Every strategy has two forms. The console's form computes under the
+// console's limits and reports through two globals: BNBREDSTEPS counts the
+// passes of the last reduction (a pass is one handle search, the last one
+// that finds nothing included) and BREDUCED is set by the pass that finds no
+// handle. The form that takes BLIMITS computes under them, returns what it
+// counts and reads or writes no global, so reductions of different records
+// may run in parallel threads. A reduction that would grow the word past its
+// limit throws BraidBasics::BOUNDEXCEEDED; a stop request is polled once per
+// pass.
 #pragma once
 
 #include <cstdint>
@@ -22,12 +26,15 @@ extern bool BREDUCED;
 
 // Handle reduction without free reduction.
 void BFULLHREDUCE(BraidBasics::BRAID& B);
+std::int64_t BFULLHREDUCE(BraidBasics::BRAID& B, const BraidBasics::BLIMITS& LIMITS);
 
 // Handle reduction with a free reduction after every pass; the result is free
 // of handles and freely reduced. The words and the pass count are those of the
 // plain loop FINDHANDLE, REDUCEHANDLE, BFREEREDUCE; a pass resumes the handle
-// search at the first letter the previous pass changed, and allocates nothing.
+// search at the first letter the previous pass changed, and allocates nothing
+// for the console's words. The form with limits returns the number of passes.
 void BFULLHFREDUCE(BraidBasics::BRAID& B);
+std::int64_t BFULLHFREDUCE(BraidBasics::BRAID& B, const BraidBasics::BLIMITS& LIMITS);
 
 // What one pass of the step-by-step reduction shows: the word as it stands
 // before the pass and the handle found in it, at the 1-based positions P..Q;
@@ -39,7 +46,10 @@ using HREDUCTIONSTEP =
 // first reduced on every pass (the steps of BFULLHREDUCE), with STEP called
 // once per pass before its handle is reduced: k handles give k + 1 calls.
 // BNBREDSTEPS is the number of the pass during each call. B ends reduced.
+// The form with limits leaves the globals alone.
 void BHREDUCESTEPS(BraidBasics::BRAID& B, const HREDUCTIONSTEP& STEP);
+void BHREDUCESTEPS(BraidBasics::BRAID& B, const HREDUCTIONSTEP& STEP,
+                   const BraidBasics::BLIMITS& LIMITS);
 
 // Handle reduction that prints every pass: the pass number right-aligned in
 // four columns, ": ", then the word with its handle between dots, or the
@@ -55,5 +65,6 @@ void BQUICKFULLHFREDUCE(BraidBasics::BRAID& B, std::int32_t THRESHOLD);
 // True exactly when B and BB represent the same braid: inverse(B).BB reduces
 // to the empty word.
 bool BEQUIV(BraidBasics::BRAID B, BraidBasics::BRAID BB);
+bool BEQUIV(BraidBasics::BRAID B, const BraidBasics::BRAID& BB, const BraidBasics::BLIMITS& LIMITS);
 
 }  // namespace handlereduction

@@ -16,7 +16,7 @@ using BraidBasics::BRAID;
 using korveltest::DEF;
 
 std::vector<int> LETTERS(const BRAID& B) {
-  return std::vector<int>(B.V + 1, B.V + 1 + B.L);
+  return std::vector<int>(B.V.begin() + 1, B.V.begin() + 1 + B.L);
 }
 
 TEST(BDEF, KeepsLettersAndDropsEverythingElse) {
@@ -88,7 +88,17 @@ TEST(BDELTA, TableRuleAndEdges) {
     EXPECT_EQ(D.L, 0);
     EXPECT_EQ(D.W, 1);
   }
-  EXPECT_EQ(BraidBasics::BDELTA(51).W, 50);
+  // Past the console's 50 strands Delta is still whole: on 60 strands it has
+  // 60 * 59 / 2 letters and ends with sigma_59 ... sigma_1.
+  const BRAID D60 = BraidBasics::BDELTA(60);
+  EXPECT_EQ(D60.W, 60);
+  ASSERT_EQ(D60.L, 1770);
+  EXPECT_EQ(D60.V[D60.L - 58], 59);
+  EXPECT_EQ(D60.V[D60.L], 1);
+  // A Delta that passes the limit it is given is refused before it is built.
+  BraidBasics::BLIMITS SHORT;
+  SHORT.MAXLENGTH = 1769;
+  EXPECT_THROW(BraidBasics::BDELTA(60, SHORT), BraidBasics::BOUNDEXCEEDED);
 }
 
 TEST(Integers, SupInfInt) {

@@ -266,6 +266,7 @@ TEST(BSVGDIAGRAM, WideBraidsStayPlainText) {
   BRAID B = BraidBasics::BONE();
   B.W = BraidBasics::BMAXWIDTH;
   B.L = 2;
+  BraidBasics::BROOM(B, 2);
   B.V[1] = 49;
   B.V[2] = -27;
   const std::string SVG = BraidBasics::BSVGDIAGRAM(B, 1, 2);

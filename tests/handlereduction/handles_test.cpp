@@ -86,9 +86,10 @@ TEST(FindHandle, AgreesWithTheDefinitionOnRandomWords) {
     BRAID B;
     B.L = ROUND % 40;
     B.W = 2 + ROUND % 9;
+    BraidBasics::BROOM(B, B.L);
     for (std::int32_t R = 1; R <= B.L; ++R) {
-      const auto X = static_cast<std::int8_t>(1 + GEN() % (B.W - 1));
-      B.V[R] = GEN() % 2 == 0 ? X : static_cast<std::int8_t>(-X);
+      const auto X = static_cast<BraidBasics::BLETTER>(1 + GEN() % (B.W - 1));
+      B.V[R] = GEN() % 2 == 0 ? X : static_cast<BraidBasics::BLETTER>(-X);
     }
     SCOPED_TRACE("seed " + std::to_string(SEED) + ", word " + BraidBasics::BWORD(B));
     const FOUND F = FIND(B);

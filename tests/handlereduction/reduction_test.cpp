@@ -25,6 +25,10 @@
 
 namespace {
 
+// The console's forms of the two full reductions, as plain function pointers.
+void (*const CONSOLEFULLHREDUCE)(BraidBasics::BRAID&) = handlereduction::BFULLHREDUCE;
+void (*const CONSOLEFULLHFREDUCE)(BraidBasics::BRAID&) = handlereduction::BFULLHFREDUCE;
+
 using BraidBasics::BRAID;
 using handlereduction::BEQUIV;
 using handlereduction::BNBREDSTEPS;
@@ -129,7 +133,7 @@ TEST(FullReduction, NamedWords) {
     SCOPED_TRACE(C.WORD);
     BRAID B = DEF(C.WORD);
     handlereduction::BREDUCED = false;
-    (C.FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B);
+    (C.FREE ? CONSOLEFULLHFREDUCE : CONSOLEFULLHREDUCE)(B);
     EXPECT_EQ(WORD(B), C.REDUCED);
     EXPECT_EQ(BNBREDSTEPS, C.PASSES);
     EXPECT_TRUE(handlereduction::BREDUCED);
@@ -157,7 +161,7 @@ TEST(FullReduction, SeededRandomWords) {
       BRAID B = INPUT;
       BRAID PLAIN = INPUT;
       const std::int32_t PASSES = PLAINLOOP(PLAIN, FREE);
-      (FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B);
+      (FREE ? CONSOLEFULLHFREDUCE : CONSOLEFULLHREDUCE)(B);
       ASSERT_EQ(WORD(B), WORD(PLAIN)) << (FREE ? "with" : "without") << " free reduction";
       ASSERT_EQ(BNBREDSTEPS, PASSES);
       ASSERT_FALSE(HASHANDLE(B));
@@ -224,11 +228,11 @@ TEST(FullReduction, DeeplyNestedHandlesGiveThePlainLoopsWordsAndPasses) {
       try {
         PASSES = PLAINLOOP(PLAIN, FREE);
       } catch (const BraidBasics::BOUNDEXCEEDED&) {
-        EXPECT_THROW((FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B),
+        EXPECT_THROW((FREE ? CONSOLEFULLHFREDUCE : CONSOLEFULLHREDUCE)(B),
                      BraidBasics::BOUNDEXCEEDED);
         continue;
       }
-      (FREE ? handlereduction::BFULLHFREDUCE : handlereduction::BFULLHREDUCE)(B);
+      (FREE ? CONSOLEFULLHFREDUCE : CONSOLEFULLHREDUCE)(B);
       ASSERT_EQ(WORD(B), WORD(PLAIN)) << (FREE ? "with" : "without") << " free reduction";
       ASSERT_EQ(BNBREDSTEPS, PASSES);
       MOSTPASSES = std::max(MOSTPASSES, PASSES);
