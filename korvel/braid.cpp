@@ -42,11 +42,15 @@ Braid::Braid(std::string_view letters, int strands) {
       continue;
     } else {
       const auto code = static_cast<unsigned char>(c);
-      refuse("the character " +
-             (code >= 32 && code < 127 ? "'" + std::string(1, c) + "'"
-                                       : "of code " + std::to_string(code)) +
-             " at position " + std::to_string(k) +
-             " is not a braid letter (a..z for sigma_1..sigma_26, A..Z for their inverses)");
+      std::string what = "the character ";
+      if (code >= 32 && code < 127) {
+        what.append(1, '\'').append(1, c).append(1, '\'');
+      } else {
+        what.append("of code ").append(std::to_string(code));
+      }
+      what.append(" at position ").append(std::to_string(k));
+      what.append(" is not a braid letter (a..z for sigma_1..sigma_26, A..Z for their inverses)");
+      refuse(what);
     }
     top = std::max(top, std::abs(static_cast<int>(word_.back())));
   }

@@ -91,11 +91,18 @@ std::span<const std::int16_t> letters_of(const Braid& b) { return {b.word().data
 }  // namespace
 
 Method choose_method(std::size_t length, int strands) {
-  // Handle reduction wins on short words, where it makes few passes and no
-  // big numbers; the coordinates cost a fixed amount per letter that grows
-  // with the size of the numbers, and win from a few hundred letters on.
-  (void)strands;
-  return length <= 400 ? Method::Handles : Method::Coordinates;
+  // Measured on seeded random words (bench/interface_bench.cpp): the
+  // coordinates are faster from a few dozen letters on, on 3 to 30 strands
+  // (2 us against 5 us at 100 letters on 10 strands, 0.05 ms against 0.09 to
+  // 4.6 ms at 1,000 letters), since handle reduction may make many passes
+  // while the coordinates read each letter once. Handle reduction keeps very
+  // short words, which it often decides from the letters alone, and words on
+  // many more strands than letters, where setting up 2n big integers costs
+  // more than the reduction.
+  if (length <= 32 || static_cast<std::size_t>(strands) > 4 * length) {
+    return Method::Handles;
+  }
+  return Method::Coordinates;
 }
 
 int compare(const Braid& a, const Braid& b, Ordering ordering, Method method,

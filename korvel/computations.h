@@ -13,8 +13,10 @@
 //                        on Z^(2n) by piecewise-linear maps: one pass over the
 //                        letters with big integers; its cost is guaranteed,
 //                        O(length x size of the numbers), and no word grows.
-//   Method::Automatic    the one that is faster for the input (see
-//                        choose_method).
+//   Method::Automatic    the one that is faster for the input: handle
+//                        reduction for words of at most 32 letters and for
+//                        words on more than four times as many strands as
+//                        letters, the coordinates otherwise (choose_method).
 //
 // The U-ordering (Dubrovina-Dubrovin) is decided by handle reduction only.
 //

@@ -48,6 +48,33 @@ Ab: sign -, symmetric normal form A.....b
                         "instead of:\n${EXPECTED}")
   endif()
 
+  # Two pairs of 100,000-letter braids through the interface for programs:
+  # (aba)^k and (bab)^k, the second as a Tietze list, are the same braid
+  # (aba = bab); sigma_1^m is larger than sigma_2^m, since sigma_1^-m sigma_2^m
+  # holds sigma_1 negatively only.
+  if(EXISTS ${WORK}/example/comparefiles)
+    string(REPEAT "aba" 33334 ABA)
+    string(REPEAT "2, 1, 2, " 33334 BAB)
+    string(REPEAT "a" 100000 A)
+    string(REPEAT "b" 100000 B)
+    file(WRITE ${WORK}/aba.txt "${ABA}\n")
+    file(WRITE ${WORK}/bab.txt "[${BAB}]\n")
+    file(WRITE ${WORK}/a.txt "${A}")
+    file(WRITE ${WORK}/b.txt "${B}")
+    foreach(PAIR "aba;bab;R-ordering: A = B\nsame braid: yes\n" "a;b;R-ordering: A > B\nsame braid: no\n")
+      list(GET PAIR 0 FIRST)
+      list(GET PAIR 1 SECOND)
+      list(GET PAIR 2 WANTED)
+      execute_process(COMMAND ${WORK}/example/comparefiles ${WORK}/${FIRST}.txt ${WORK}/${SECOND}.txt
+                      OUTPUT_VARIABLE OUT RESULT_VARIABLE STATUS)
+      if(NOT STATUS EQUAL 0 OR NOT OUT STREQUAL WANTED)
+        message(FATAL_ERROR "comparefiles ${FIRST} ${SECOND} gave (${STATUS}):\n${OUT}instead of:\n${WANTED}")
+      endif()
+    endforeach()
+  elseif(GMP)
+    message(FATAL_ERROR "the example comparefiles was not built against the installed package")
+  endif()
+
   find_program(PKGCONFIG pkg-config)
   if(PKGCONFIG)
     file(GLOB_RECURSE PCFILE ${PREFIX}/korvel.pc)
