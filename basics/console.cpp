@@ -26,6 +26,8 @@ void RESETCONSOLE() {
 
 void SETLINESOURCE(LINESOURCE SOURCE) { CURRENTSOURCE = SOURCE; }
 
+LINESOURCE CURRENTLINESOURCE() { return CURRENTSOURCE; }
+
 bool READLINE(std::string& LINE, std::size_t KEEP) {
   if (CURRENTSOURCE != nullptr) {
     LINE.clear();

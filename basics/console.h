@@ -55,6 +55,10 @@ using LINESOURCE = bool (*)(std::string& LINE, std::size_t KEEP);
 // Makes SOURCE read every later line; nullptr restores the plain reading.
 void SETLINESOURCE(LINESOURCE SOURCE);
 
+// The source that reads lines now, nullptr for the plain reading: what a
+// source that wraps it calls, and what it restores when it is done.
+LINESOURCE CURRENTLINESOURCE();
+
 // Writes 80 characters "=" and a line end.
 void HRULE();
 

@@ -10,6 +10,5 @@ int main(int ARGC, char** ARGV) {
   if (ARGC > 1) {
     return shell::RUNOPTIONS(ARGC, ARGV);
   }
-  shell::STARTTERMINAL();
-  return shell::RUNKORVEL();
+  return shell::RUNKORVEL(shell::STARTTERMINAL());
 }

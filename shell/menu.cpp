@@ -7,6 +7,7 @@
 #include "basics/interrupt.h"
 #include "braidbasics/braid.h"
 #include "handlereduction/orderings.h"
+#include "shell/notes.h"
 #include "shell/procedures.h"
 
 namespace shell {
@@ -16,30 +17,36 @@ char MENU = '\n';
 const char* const INTERRUPTEDMESSAGE = "The computation was interrupted.";
 const char* const INTERRUPTEDBUILDMESSAGE =
     "The computation was interrupted; the tables are unchanged.";
+const char* const REASKORDERING =
+    "Please answer R (original Ravelind ordering), F (flipped Ravelind ordering) or U "
+    "(Dubrovina-Dubrovin ordering).";
 
 namespace {
 
 struct KEYENTRY {
   char KEY;
   void (*PROCEDURE)();
+  bool BRAIDWORDS;  // the lines the procedure reads are braid words
 };
 
 // Keys are matched case-sensitively; Q has no procedure, it ends the loop.
 const KEYENTRY DISPATCH[] = {
-    {'A', WRITEALT},       {'B', BUILDSSS3},     {'C', COMPARE},
-    {'H', REDUCEHANDLES},  {'I', STUDYMU3},      {'M', DISPLAYMU3},
-    {'N', SYMMETRIC},      {'O', CHOOSEORDERING}, {'S', DISPLAYMU3SSS},
-    {'X', EXPERIMENT},     {'h', HELP},
+    {'A', WRITEALT, true},        {'B', BUILDSSS3, false},     {'C', COMPARE, true},
+    {'H', REDUCEHANDLES, true},   {'I', STUDYMU3, true},       {'M', DISPLAYMU3, false},
+    {'N', SYMMETRIC, true},       {'O', CHOOSEORDERING, false}, {'S', DISPLAYMU3SSS, false},
+    {'X', EXPERIMENT, false},     {'h', HELP, false},
 };
 
-void DISPATCHKEY(char KEY) {
+const KEYENTRY* FINDKEY(char KEY) {
   for (const KEYENTRY& ENTRY : DISPATCH) {
     if (ENTRY.KEY == KEY) {
-      ENTRY.PROCEDURE();
-      return;
+      return &ENTRY;
     }
   }
+  return nullptr;
 }
+
+bool ISORDERINGKEY(char KEY) { return KEY == 'R' || KEY == 'F' || KEY == 'U'; }
 
 }  // namespace
 
@@ -110,8 +117,14 @@ void CHOOSEORDERING() {
       << "    Dubrovina-Dubrovin-ordering ......................................... U\n"
       << "> ";
   std::string LINE;
-  if (basics::READLINE(LINE, 1)) {
-    // Stored as typed, unchecked; an empty line stores the line end.
+  bool GOT = basics::READLINE(LINE, 1);
+  // A person is asked again until the answer names an ordering; any other
+  // input is stored as typed, unchecked, an empty line as the line end.
+  while (GOT && PERSONTYPING() && (LINE.empty() || !ISORDERINGKEY(LINE[0]))) {
+    OUT << REASKORDERING << "\n> ";
+    GOT = basics::READLINE(LINE, 1);
+  }
+  if (GOT) {
     handlereduction::BORDEROPTION = LINE.empty() ? '\n' : LINE[0];
   }
   OUT << "From now on, the ordering is " << handlereduction::BORDERNAME() << ".\n";
@@ -121,21 +134,28 @@ void EXPERIMENT() {}
 
 void QUIT() {}
 
-int RUNKORVEL() {
+int RUNKORVEL(bool PERSON) {
+  const NOTEDSESSION NOTES(PERSON);
   INITIALIZE();
   for (;;) {
     ASKMENU();
     if (MENU == 'Q') {
       break;
     }
+    const KEYENTRY* ENTRY = FINDKEY(MENU);
+    if (ENTRY == nullptr) {
+      continue;
+    }
+    SETBRAIDLINES(ENTRY->BRAIDWORDS);
     try {
-      DISPATCHKEY(MENU);
+      ENTRY->PROCEDURE();
     } catch (const BraidBasics::BOUNDEXCEEDED&) {
       basics::OUTPUT() << BraidBasics::BOUNDMESSAGE << '\n';
     } catch (const basics::INTERRUPTED&) {
       // Key B builds its tables aside and installs them only when complete.
       basics::OUTPUT() << (MENU == 'B' ? INTERRUPTEDBUILDMESSAGE : INTERRUPTEDMESSAGE) << '\n';
     }
+    SETBRAIDLINES(false);
   }
   QUIT();
   basics::OUTPUT().flush();

@@ -16,7 +16,8 @@ void ASKMENU();
 // The help text (key h).
 void HELP();
 
-// The ordering dialogue (key O).
+// The ordering dialogue (key O). The answer's first character is stored as
+// typed; a person is asked again (REASKORDERING) until it is R, F or U.
 void CHOOSEORDERING();
 
 // Key X: nothing.
@@ -30,10 +31,17 @@ void QUIT();
 extern const char* const INTERRUPTEDMESSAGE;
 extern const char* const INTERRUPTEDBUILDMESSAGE;
 
+// What the ordering dialogue asks a person whose answer names no ordering.
+extern const char* const REASKORDERING;
+
 // The whole program on the current console: INITIALIZE, the menu loop until
 // the key Q (or the end of the input), QUIT. A computation abandoned at the
 // bound of the braid record or by the user's interrupt (basics::INTERRUPTED)
-// is reported and the menu shown again. Returns the exit status, 0.
-int RUNKORVEL();
+// is reported and the menu shown again. PERSON says that a person types the
+// input (see notes.h): the session then also tells what it did with the
+// lines typed, and the ordering dialogue asks again until an ordering is
+// named; without it the session prints exactly what it always printed.
+// Returns the exit status, 0.
+int RUNKORVEL(bool PERSON = false);
 
 }  // namespace shell

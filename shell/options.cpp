@@ -5,7 +5,9 @@
 #include <iostream>
 #include <string>
 
+#include "shell/menu.h"
 #include "shell/pictures.h"
+#include "shell/terminal.h"
 
 namespace shell {
 
@@ -13,6 +15,7 @@ namespace {
 
 int HELPOPTION(int, const char* const*);
 int VERSIONOPTION(int, const char* const*);
+int ECHOOPTION(int, const char* const*);
 int PICTURE(int ARGC, const char* const* ARGV);
 
 // The usage error of the command line, the shell convention for a misuse.
@@ -21,6 +24,8 @@ constexpr int USAGEERROR = 2;
 const OPTION OPTIONS[] = {
     {"--help", nullptr, "print this help and exit", HELPOPTION},
     {"--version", nullptr, "print the version and exit", VERSIONOPTION},
+    {"--echo", nullptr, "write each line read from a pipe or file after its prompt",
+     ECHOOPTION},
     {"--svg", "WORD", "write the picture of the braid word WORD as SVG and exit", PICTURE},
     {"--tikz", "WORD", "write the picture of the braid word WORD as TikZ and exit", PICTURE},
 };
@@ -45,8 +50,8 @@ int HELPOPTION(int, const char* const*) {
             << "Korvel is an interactive calculator for braid groups. Without options it\n"
             << "reads one-key commands and braid words on standard input and writes its\n"
             << "answers on standard output: type h for help and Q to quit. At a terminal\n"
-            << "lines can be edited and earlier lines recalled, and Ctrl-C interrupts a\n"
-            << "long computation.\n"
+            << "lines can be edited and earlier lines recalled, Ctrl-C interrupts a long\n"
+            << "computation, and a note says what was ignored or cut of a line typed.\n"
             << '\n'
             << "Options:\n";
   for (const OPTION& O : OPTIONS) {
@@ -61,6 +66,9 @@ int VERSIONOPTION(int, const char* const*) {
   std::cout << "Korvel 1.1\n";
   return 0;
 }
+
+// The session itself, its input lines written into the output.
+int ECHOOPTION(int, const char* const*) { return RUNKORVEL(STARTTERMINAL(true)); }
 
 // --svg and --tikz: the word is the rest of the command line.
 int PICTURE(int ARGC, const char* const* ARGV) {

@@ -1,5 +1,7 @@
 // The command-line options of korvel. Without arguments korvel is the
-// interactive calculator; with arguments it runs one option and ends.
+// interactive calculator; with arguments it runs one option: --echo runs the
+// calculator with its input written into its output, the others do their
+// one task and end.
 //
 // The options form one table: each entry names the option, the name of its
 // argument if it takes one, a one-line description, and the handler. The

@@ -6,6 +6,8 @@
 #include "basics/letterstrings.h"
 #include "braidbasics/braid.h"
 #include "braidbasics/diagram.h"
+#include "shell/notes.h"
+#include "shell/symmetric.h"
 
 namespace shell {
 
@@ -16,15 +18,11 @@ constexpr int WRITEFAILED = 1;
 
 std::string OPTIONNAME(char FORMAT) { return FORMAT == 't' ? "--tikz" : "--svg"; }
 
-// The character as the user can read it in a one-line message: itself when
-// printable, else its byte value.
-std::string SHOWN(char C) {
-  const auto CODE = static_cast<unsigned char>(C);
-  if (CODE >= 0x20 && CODE < 0x7F) {
-    return std::string("\"") + C + '"';
-  }
-  const char* HEX = "0123456789ABCDEF";
-  return std::string("the byte 0x") + HEX[CODE >> 4] + HEX[CODE & 0xF];
+// Whether WORD is a symmetric normal form as key N prints it with a power of
+// Delta in it, which its letters do not spell.
+bool HOLDSDELTA(std::string_view WORD) {
+  SYMMETRICPARTS PARTS{};
+  return SPLITSYMMETRICTEXT(WORD, PARTS) && (PARTS.INVERSEDELTAS > 0 || PARTS.DELTAS > 0);
 }
 
 }  // namespace
@@ -32,14 +30,23 @@ std::string SHOWN(char C) {
 int WRITEPICTURE(char FORMAT, const std::string& WORD, std::ostream& OUT, std::ostream& ERR) {
   const std::string PREFIX = "korvel: " + OPTIONNAME(FORMAT) + ": ";
   std::int64_t LETTERS = 0;
-  for (char C : WORD) {
+  for (std::size_t P = 0; P < WORD.size(); ++P) {
+    const char C = WORD[P];
     if (basics::ISLETTER(C)) {
       ++LETTERS;
     } else if (C != ' ' && C != '\t' && C != '.') {
-      ERR << PREFIX << "a braid word holds only letters, blanks and dots, not " << SHOWN(C)
-          << '\n';
+      const std::string_view REST = std::string_view(WORD).substr(P);
+      ERR << PREFIX << "a braid word holds only letters, blanks and dots, not "
+          << SHOWN(REST.substr(0, CHARACTERLENGTH(REST))) << '\n';
       return BADWORD;
     }
+  }
+  if (HOLDSDELTA(WORD)) {
+    ERR << PREFIX
+        << "in a normal form as key N prints it, \"D\" and \"d\" between the two \"..\" stand "
+           "for Delta on three strands and its inverse, not for sigma_4^-1 and sigma_4; write "
+           "them out as aba and ABA\n";
+    return BADWORD;
   }
   if (LETTERS > BraidBasics::BMAXLENGTH) {
     ERR << PREFIX << "the braid word has " << LETTERS << " letters, more than the "

@@ -11,7 +11,9 @@ namespace shell {
 // Writes the picture of the braid word WORD to OUT, a TikZ picture for
 // FORMAT 't' and an SVG document for any other FORMAT ('s'), and returns 0.
 // A word that holds a character other than a letter, a blank (space or tab)
-// or a dot, or more than 2000 letters, writes nothing to OUT, one line to
+// or a dot, or more than 2000 letters, or that is a symmetric normal form as
+// key N prints it with a power of Delta ("D" or "d", which are not the
+// letters sigma_4^-1 and sigma_4 there), writes nothing to OUT, one line to
 // ERR and returns 2; output that cannot be written gives one line to ERR
 // and 1.
 int WRITEPICTURE(char FORMAT, const std::string& WORD, std::ostream& OUT, std::ostream& ERR);

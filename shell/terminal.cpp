@@ -1,5 +1,62 @@
 #include "shell/terminal.h"
 
+#include <iostream>
+#include <istream>
+#include <ostream>
+#include <streambuf>
+#include <string>
+
+#include "basics/console.h"
+
+namespace shell {
+
+namespace {
+
+// Standard input for --echo: every byte consumed from it is written to OUT,
+// but for the line ends; the reader of lines writes one line feed after each
+// line, whatever ended it (a line feed, a carriage return or both). A line of
+// any length is thus written whole, while the reader keeps only its first
+// characters, and a byte looked at but not consumed is not written.
+class ECHOINPUT final : public std::streambuf {
+ public:
+  ECHOINPUT(std::streambuf* SOURCE, std::ostream& OUT) : SOURCE_(SOURCE), OUT_(OUT) {}
+
+ protected:
+  int_type underflow() override { return SOURCE_->sgetc(); }
+
+  int_type uflow() override {
+    const int_type C = SOURCE_->sbumpc();
+    if (!traits_type::eq_int_type(C, traits_type::eof())) {
+      const char CH = traits_type::to_char_type(C);
+      if (CH != '\n' && CH != '\r') {
+        OUT_.put(CH);
+      }
+    }
+    return C;
+  }
+
+ private:
+  std::streambuf* SOURCE_;
+  std::ostream& OUT_;
+};
+
+bool ECHOING = false;  // the lines of input that is not a terminal are echoed
+
+// Makes standard input, echoed to standard output, the console.
+void STARTECHO() {
+  static ECHOINPUT BUFFER(std::cin.rdbuf(), std::cout);
+  static std::istream IN(&BUFFER);
+  basics::SETCONSOLE(IN, std::cout);
+  ECHOING = true;
+}
+
+// The line end written after a line read with --echo.
+void ECHOLINEEND() { basics::OUTPUT() << '\n'; }
+
+}  // namespace
+
+}  // namespace shell
+
 #if !defined(__EMSCRIPTEN__) && __has_include(<unistd.h>) && __has_include(<termios.h>)
 
 #include <signal.h>
@@ -10,12 +67,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <iostream>
-#include <streambuf>
-#include <string>
 #include <string_view>
 
-#include "basics/console.h"
 #include "basics/interrupt.h"
 #include "shell/lineeditor.h"
 
@@ -278,6 +331,9 @@ bool READCONSOLELINE(std::string& LINE, std::size_t KEEP) {
   // dropped before the line is cut to KEEP characters.
   const bool GOT = basics::READPLAINLINE(LINE, INTERACTIVE ? TERMINALLINE : KEEP);
   STATE = COMPUTING;
+  if (GOT && ECHOING) {
+    ECHOLINEEND();
+  }
   if (GOT && INTERACTIVE) {
     DROPCONTROLSEQUENCES(LINE);
     if (LINE.size() > KEEP) {
@@ -292,8 +348,11 @@ bool READCONSOLELINE(std::string& LINE, std::size_t KEEP) {
 
 }  // namespace
 
-void STARTTERMINAL() {
+bool STARTTERMINAL(bool ECHOLINES) {
   INTERACTIVE = isatty(STDIN_FILENO) != 0;
+  if (!INTERACTIVE && ECHOLINES) {
+    STARTECHO();
+  }
   if (INTERACTIVE && isatty(STDOUT_FILENO) != 0) {
     static SCREENLINE BUFFER(std::cout.rdbuf());
     static std::ostream OUT(&BUFFER);
@@ -313,6 +372,7 @@ void STARTTERMINAL() {
   }
   CATCH(SIGINT, ONINTERRUPT);
   basics::SETLINESOURCE(READCONSOLELINE);
+  return INTERACTIVE;
 }
 
 }  // namespace shell
@@ -321,7 +381,26 @@ void STARTTERMINAL() {
 
 namespace shell {
 
-void STARTTERMINAL() {}
+namespace {
+
+bool READECHOEDLINE(std::string& LINE, std::size_t KEEP) {
+  basics::OUTPUT().flush();
+  const bool GOT = basics::READPLAINLINE(LINE, KEEP);
+  if (GOT) {
+    ECHOLINEEND();
+  }
+  return GOT;
+}
+
+}  // namespace
+
+bool STARTTERMINAL(bool ECHOLINES) {
+  if (ECHOLINES) {
+    STARTECHO();
+    basics::SETLINESOURCE(READECHOEDLINE);
+  }
+  return false;
+}
 
 }  // namespace shell
 

@@ -29,7 +29,7 @@ fi
 # loop catches the bound of the braid record, the glue the same bound for
 # the pictures. Every other function lets an exception pass straight
 # through, which keeps the computations as fast as without exceptions.
-CATCHING="-sEXCEPTION_CATCHING_ALLOWED=_ZN5shell9RUNKORVELEv,KORVELPICTURE,KORVELSYMMETRICWORD"
+CATCHING="-sEXCEPTION_CATCHING_ALLOWED=_ZN5shell9RUNKORVELEb,KORVELPICTURE,KORVELSYMMETRICWORD"
 
 emcmake cmake -S "$ROOT" -B "$TREE" -DCMAKE_BUILD_TYPE=Release \
   -DKORVEL_TESTS=OFF -DKORVEL_BENCH=OFF -DKORVEL_FUZZ=OFF -DKORVEL_SANITIZE=OFF \

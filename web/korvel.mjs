@@ -5,7 +5,12 @@
 //   await korvel.run(text)        the whole output of one session on the
 //                                 input text, the same bytes as the native
 //                                 program prints for that standard input
-//   const s = await korvel.open() a session fed line by line:
+//   const s = await korvel.open() a session fed line by line by a person,
+//                                 who is told what was done with the lines
+//                                 (notes on characters ignored or a line
+//                                 cut, an ordering asked again); open({
+//                                 interactive: false }) prints the bytes of
+//                                 run() instead
 //     s.opening                   what it printed up to its first prompt
 //     await s.feed(line)          what it printed after that line, up to and
 //                                 including the next prompt (or to its end)
@@ -83,7 +88,7 @@ export async function createKorvel() {
     return output;
   }
 
-  async function open() {
+  async function open({ interactive = true } = {}) {
     // What the session prints up to its next read is handed to whoever waits
     // for it; the line, once given, goes to the reader waiting in the module.
     let pending = null;
@@ -107,7 +112,7 @@ export async function createKorvel() {
     };
     const core = await instantiate(wasmModule, hooks);
     const first = nextOutput();
-    core.ccall('KORVELSESSION', null, [], [], { async: true }).catch((error) => {
+    core.ccall('KORVELSESSION', null, ['number'], [interactive ? 1 : 0], { async: true }).catch((error) => {
       session.ended = true;
       pending.reject(error);
     });

@@ -26,6 +26,7 @@
 #include "braidbasics/operations.h"
 #include "braidbasics/words.h"
 #include "shell/menu.h"
+#include "shell/symmetric.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ EMSCRIPTEN_KEEPALIVE const char* KORVELRUN(const char* IN, int LENGTH) {
   std::istringstream INPUT(std::string(IN, static_cast<std::size_t>(LENGTH)));
   std::ostringstream OUTPUT;
   basics::SETCONSOLE(INPUT, OUTPUT);
-  shell::RUNKORVEL();
+  shell::RUNKORVEL(false);
   basics::RESETCONSOLE();
   return GIVE(OUTPUT.str());
 }
@@ -108,13 +109,15 @@ EMSCRIPTEN_KEEPALIVE const char* KORVELRUN(const char* IN, int LENGTH) {
 EMSCRIPTEN_KEEPALIVE int KORVELRESULTLENGTH() { return static_cast<int>(RESULT.size()); }
 
 // One session of the program fed by the page line by line (see PAGEINPUT);
-// it returns when the session ends, at Q or at the end of the input.
-EMSCRIPTEN_KEEPALIVE void KORVELSESSION() {
+// it returns when the session ends, at Q or at the end of the input. PERSON
+// nonzero says that a person types the lines, who is then told what was done
+// with them (shell/notes.h); zero gives the bytes of KORVELRUN.
+EMSCRIPTEN_KEEPALIVE void KORVELSESSION(int PERSON) {
   std::ostringstream OUTPUT;
   PAGEINPUT BUFFER(OUTPUT);
   std::istream INPUT(&BUFFER);
   basics::SETCONSOLE(INPUT, OUTPUT);
-  shell::RUNKORVEL();
+  shell::RUNKORVEL(PERSON != 0);
   basics::RESETCONSOLE();
   const std::string TEXT = OUTPUT.str();
   KORVELSESSIONENDED(TEXT.data(), static_cast<int>(TEXT.size()));
@@ -132,40 +135,28 @@ EMSCRIPTEN_KEEPALIVE const char* KORVELTYPEDWORD(const char* LINE) {
 }
 
 // The letters of the braid that a printed symmetric normal decomposition
-// stands for. The text is inv(WD) "." WN, where the denominator's string WD
-// is a run of "D" (Delta on three strands), "." and then "." before each
-// factor, and so is WN: in the printed text the inverted Deltas "d" stand
-// between the first ".." and the next ".", and the Deltas of the numerator
-// between that "." and the following "..". Every other letter is a
-// generator. An empty result means the text is not such a decomposition.
+// stands for, Delta on three strands written out where the text has "d" and
+// "D" (see shell/symmetric.h). An empty result means the text is not such a
+// decomposition.
 EMSCRIPTEN_KEEPALIVE const char* KORVELSYMMETRICWORD(const char* PRINTED) {
   using namespace BraidBasics;
-  const std::string_view TEXT(PRINTED);
-  const std::size_t DENOMINATOREND = TEXT.find("..");
-  if (DENOMINATOREND == std::string_view::npos) {
-    return GIVE("");
-  }
-  const std::size_t MIDDLE = TEXT.find('.', DENOMINATOREND + 2);
-  if (MIDDLE == std::string_view::npos) {
-    return GIVE("");
-  }
-  const std::size_t NUMERATORSTART = TEXT.find("..", MIDDLE + 1);
-  if (NUMERATORSTART == std::string_view::npos) {
+  shell::SYMMETRICPARTS PARTS{};
+  if (!shell::SPLITSYMMETRICTEXT(PRINTED, PARTS)) {
     return GIVE("");
   }
   try {
     const BRAID DELTA = BDELTA(3);
     BRAID B = BONE();
     BRAID PART;
-    BDEF(PART, TEXT.substr(0, DENOMINATOREND));
+    BDEF(PART, PARTS.DENOMINATOR);
     BCONCAT(B, PART);
-    for (std::size_t R = DENOMINATOREND + 2; R < MIDDLE; ++R) {
+    for (std::int32_t R = 0; R < PARTS.INVERSEDELTAS; ++R) {
       BCONCAT(B, BINVERSED(DELTA));
     }
-    for (std::size_t R = MIDDLE + 1; R < NUMERATORSTART; ++R) {
+    for (std::int32_t R = 0; R < PARTS.DELTAS; ++R) {
       BCONCAT(B, DELTA);
     }
-    BDEF(PART, TEXT.substr(NUMERATORSTART));
+    BDEF(PART, PARTS.NUMERATOR);
     BCONCAT(B, PART);
     return GIVE(BWORD(B));
   } catch (const BOUNDEXCEEDED&) {

@@ -65,7 +65,8 @@ function setStatus(text) {
 // The key buttons that make sense at the prompt the session shows now.
 function showKeys() {
   const atMenu = !ended && waiting.length === 0 && atMainMenu(lastOutput);
-  const atOrdering = !ended && waiting.length === 0 && lastOutput.endsWith(' U\n> ');
+  // The ordering prompt, "> " at the start of a line, also when it asks again.
+  const atOrdering = !ended && waiting.length === 0 && lastOutput.endsWith('\n> ');
   for (const button of document.querySelectorAll('#keys button')) {
     const key = button.dataset.key;
     if (ORDERINGKEYS.includes(key)) {

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "braidbasics/diagram.h"
@@ -129,8 +130,32 @@ TEST(PictureOptions, WordsWithOtherCharactersAreRefused) {
   EXPECTREFUSED(KORVEL({"--svg", "ab3A"}), "\"3\"");
   EXPECTREFUSED(KORVEL({"--tikz", "ab-A"}), "--tikz");
   EXPECTREFUSED(KORVEL({"--svg", "ab\nA"}), "the byte 0x0A");
-  EXPECTREFUSED(KORVEL({"--svg", "ab\xC3\xA9"}), "the byte 0xC3");
+  // A character typed in UTF-8 is named whole; a byte that begins none, alone.
+  EXPECTREFUSED(KORVEL({"--svg", "ab\xC3\xA9"}), "not \"\xC3\xA9\"");
+  EXPECTREFUSED(KORVEL({"--svg", "ab\xC3"}), "the byte 0xC3");
   EXPECTREFUSED(KORVEL({"--svg"}), "needs a braid word");
+}
+
+// The text of key N writes Delta on three strands as "D" and its inverse as
+// "d", which are not the letters sigma_4^-1 and sigma_4 there: such a text
+// is refused, and the refusal says how to write it. Without Delta the text
+// is the braid's word with dots, and drawn as such.
+TEST(PictureOptions, ANormalFormHoldingDeltaIsRefusedAndSaysWhy) {
+  for (const char* TEXT : {"...D..b", "..d...", "A.A..d.D..b"}) {
+    SCOPED_TRACE(TEXT);
+    const ProgramRun RUN = KORVEL({"--tikz", TEXT});
+    EXPECTREFUSED(RUN, "\"D\" and \"d\"");
+    EXPECT_NE(RUN.ERR.find("Delta on three strands"), std::string::npos) << RUN.ERR;
+    EXPECT_NE(RUN.ERR.find("aba and ABA"), std::string::npos) << RUN.ERR;
+  }
+  // AAb, and eD on six strands, where D and d are letters of the factors.
+  for (const auto& [TEXT, WORD] : {std::pair{"A.A.....b", "AAb"}, {"DE.....de", "DEde"}}) {
+    SCOPED_TRACE(TEXT);
+    const ProgramRun RUN = KORVEL({"--svg", TEXT});
+    EXPECT_EQ(RUN.STATUS, 0);
+    EXPECT_EQ(RUN.ERR, "");
+    EXPECT_EQ(RUN.OUT, BraidBasics::BSVGDIAGRAM(DEF(WORD)));
+  }
 }
 
 TEST(PictureOptions, AtMost2000Letters) {

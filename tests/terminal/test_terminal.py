@@ -244,6 +244,21 @@ def test_a_dumb_terminal_is_read_plainly_without_escape_letters(terminal):
     quit(k)
 
 
+@pytest.mark.parametrize("term", ["dumb", ""])
+def test_arrows_in_application_mode_are_dropped_at_a_plain_terminal(terminal, term):
+    # TERM dumb or empty: no line editor. A terminal in application cursor
+    # mode sends the arrows as ESC O A .. ESC O D; their bytes are dropped
+    # like those of ESC [ A .. ESC [ D, and the Left arrow moves nothing:
+    # ab, Left, c is abc (an editor would make it acb).
+    k = terminal(term=term)
+    arrows = "\x1bOA" + "\x1bOB" + "\x1bOC" + "\x1bOD"
+    assert EQUAL in compare(k, "ab" + arrows + "\x1bOD" + "c", "abc")
+    assert EQUAL in compare(k, "a" + UP + "\x1bOA" + LEFT + "\x1bOD" + "b", "ab")
+    # Nothing of them is taken for a character that the word ignored.
+    assert "Note" not in k.text()
+    quit(k)
+
+
 def cooked(k):
     """Whether the terminal reads whole lines and echoes them, as a shell
     expects to find it (the line editor turns both off while it edits)."""

@@ -1,6 +1,7 @@
 // The WebAssembly build through createKorvel(): every golden transcript
-// gives the native bytes, whole or fed line by line, and the words the page
-// draws are read correctly from what the shell printed.
+// gives the native bytes, whole or fed line by line, a session typed by a
+// person gets the notes on what was done with the lines, and the words the
+// page draws are read correctly from what the shell printed.
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
@@ -32,9 +33,10 @@ function linesOf(text) {
   return lines;
 }
 
-// A whole session fed line by line, then ended as the input ends.
+// A whole session fed line by line, not by a person, then ended as the
+// input ends.
 async function feedAll(lines) {
-  const session = await korvel.open();
+  const session = await korvel.open({ interactive: false });
   let output = session.opening;
   for (const line of lines) {
     if (session.ended) {
@@ -102,6 +104,50 @@ describe('sessions', () => {
     assert.match(answer, /^The braid exceeds the bound of 2000 crossings; the computation was abandoned\.\n/m);
     assert.ok(answer.endsWith(' Q\n    > '));
     assert.match(await session.feed('h'), /Explanations about this program/);
+  });
+});
+
+describe('a session typed by a person', () => {
+  const HOW = '; a braid word is written with a..z (sigma_1..sigma_26) and A..Z (their inverses).';
+  const ASKAGAIN =
+    'Please answer R (original Ravelind ordering), F (flipped Ravelind ordering) or U (Dubrovina-Dubrovin ordering).';
+
+  test('a Tietze list at a braid prompt gets its note before the next prompt', async () => {
+    const session = await korvel.open();
+    await session.feed('C');
+    assert.equal(await session.feed('[1, 2]'), `Note: ignored "[", "1", ",", "2", "]"${HOW}\n    > B2 = `);
+    assert.ok((await session.feed('ab')).startsWith('We have B1 < B2, since inverse(B1).B2 = ab,\n'));
+  });
+
+  test('a line of 300 characters is noted as cut, key A on aB says why', async () => {
+    const session = await korvel.open();
+    await session.feed('H');
+    const steps = await session.feed('a'.repeat(300));
+    assert.ok(steps.startsWith('Note: the line was cut at 255 characters; 45 more characters were dropped.\n   0: '));
+    await session.feed('A');
+    assert.ok(
+      (await session.feed('aB')).startsWith(
+        'The alternating normal form is ??ined\nNote: the alternating normal form is defined for positive braids only',
+      ),
+    );
+  });
+
+  test('the ordering is asked again until one is named', async () => {
+    const session = await korvel.open();
+    await session.feed('O');
+    assert.equal(await session.feed('x'), `${ASKAGAIN}\n> `);
+    assert.equal(await session.feed(''), `${ASKAGAIN}\n> `);
+    assert.ok((await session.feed('F')).startsWith('From now on, the ordering is the flipped R-ordering.\n'));
+  });
+
+  test('the same lines through run() give the native bytes, without a note', async () => {
+    const input = `C\n[1, 2]\nab\nH\n${'a'.repeat(300)}\nA\naB\nO\nx\nQ\n`;
+    const output = await korvel.run(input);
+    assert.doesNotMatch(output, /Note|Please answer/);
+    assert.match(output, /From now on, the ordering is \.\n/);
+    if (haveNative) {
+      assert.ok(Buffer.from(output).equals(native(input)));
+    }
   });
 });
 

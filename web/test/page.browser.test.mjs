@@ -241,6 +241,35 @@ describe('the page', { skip: !haveNative && 'no native korvel built to compare w
     await page.close();
   });
 
+  test('a person is told what was ignored of a braid word, and asked again for an ordering', async () => {
+    const page = await openPage();
+    await type(page, 'C');
+    await type(page, '[1, 2]');
+    await type(page, 'ab');
+    await answered(page, 3);
+    const note = 'Note: ignored "[", "1", ",", "2", "]"; a braid word is written with a..z (sigma_1..sigma_26) and A..Z (their inverses).\n';
+    // The native piped bytes of the same lines, with the note after the line
+    // typed at B1 (the typed lines themselves are left out of both).
+    const piped = nativeUpToTheLastPrompt(['C', '[1, 2]', 'ab']);
+    assert.ok(piped.includes('    > B1 =     > B2 = '));
+    assert.equal(await printed(page), piped.replace('    > B1 = ', `    > B1 = ${note}`));
+    const visibleKeys = () =>
+      page.$$eval('#keys button', (buttons) =>
+        buttons.filter((button) => !button.hidden && !button.disabled).map((button) => button.dataset.key),
+      );
+    await page.click('#keys button[data-key="O"]');
+    await answered(page, 4);
+    await type(page, 'x');
+    await answered(page, 5);
+    assert.match(await printed(page), /Please answer R \(original Ravelind ordering\), F .* or U .*\.\n> $/);
+    assert.deepEqual(await visibleKeys(), ['R', 'F', 'U'], 'the ordering keys stay while it asks again');
+    await page.click('#keys button[data-key="U"]');
+    await answered(page, 6);
+    assert.match(await printed(page), /From now on, the ordering is the DD-ordering\.\n/);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   test('a replay link replays its lines', async () => {
     const page = await openPage('#C%0Aab%0Aba');
     await answered(page, 3);
