@@ -191,6 +191,10 @@ TEST(Dynnikov, BadArguments) {
     EXPECT_THROW(coordinates::equal(bad, w, 3), std::invalid_argument);
     EXPECT_THROW(coordinates::equal(w, bad, 3, nullptr), std::invalid_argument);
   }
+  // Letters that two words share at their ends are checked too.
+  EXPECT_THROW(coordinates::compare(word{5, 1}, word{5, 2}, 3), std::invalid_argument);
+  EXPECT_THROW(coordinates::equal(word{1, 0}, word{2, 0}, 3), std::invalid_argument);
+  EXPECT_THROW(coordinates::equal(word{-3, 1}, word{-3, 1}, 3), std::invalid_argument);
   // One strand has no letter; on 32767 strands the letters reach +-32766, and
   // the letter 32767 needs 32768 strands.
   EXPECT_THROW(coordinates::sign(w, 1), std::invalid_argument);
@@ -296,6 +300,9 @@ TEST(Dynnikov, OrderingLawsOnLongWords) {
     EXPECT_EQ(coordinates::compare(b, a, strands), -ab);
     EXPECT_EQ(coordinates::compare(coordtest::concat(u, a), coordtest::concat(u, b), strands), ab);
     EXPECT_EQ(coordinates::sign(coordtest::concat(coordtest::inverse(a), b), strands), -ab);
+    EXPECT_EQ(coordinates::sign(coordtest::concat(coordtest::inverse(coordtest::concat(u, a)), coordtest::concat(u, b)),
+                                strands),
+              -ab);
     const int flipped_ab = coordinates::compare(a, b, strands, true);
     EXPECT_EQ(coordinates::compare(coordtest::concat(u, a), coordtest::concat(u, b), strands, true), flipped_ab);
     EXPECT_EQ(flipped_ab, coordinates::compare(coordtest::flipped(a, strands), coordtest::flipped(b, strands), strands));

@@ -224,6 +224,29 @@ TEST(Lamination, PowersOfAPseudoAnosovBraid) {
   }
 }
 
+// Letters that cancel (x x^-1) leave the point where it was, however deep
+// the cancellation: p r r^-1 q and p q reach the same point for words r far
+// longer than the run of letters any one step holds back, read forwards and
+// inverted.
+TEST(Lamination, CancellingLetters) {
+  std::mt19937 gen(2718);
+  for (const std::size_t depth : {1UL, 100UL, 4095UL, 4096UL, 4097UL, 8192UL, 20000UL}) {
+    const int strands = 3 + static_cast<int>(depth % 5);
+    const word p = coordtest::random_word(gen, strands, 300);
+    const word r = coordtest::random_word(gen, strands, depth);
+    const word q = coordtest::random_word(gen, strands, 300);
+    const word long_way = coordtest::concat(coordtest::concat(p, r), coordtest::concat(coordtest::inverse(r), q));
+    const word short_way = coordtest::concat(p, q);
+    for (const bool inverse : {false, true}) {
+      EXPECT_EQ(point_of(long_way, strands, arithmetic::automatic, reading{.inverse = inverse}),
+                point_of(short_way, strands, arithmetic::big_only, reading{.inverse = inverse}))
+          << depth;
+    }
+    EXPECT_EQ(point_of(coordtest::concat(r, coordtest::inverse(r)), strands, arithmetic::automatic),
+              point_of(word{}, strands, arithmetic::automatic));
+  }
+}
+
 TEST(Lamination, BadArguments) {
   EXPECT_THROW(lamination(0), std::invalid_argument);
   EXPECT_THROW(lamination(-3), std::invalid_argument);
