@@ -73,6 +73,19 @@ std::vector<std::int32_t> permutation(std::span<const std::int16_t> word, const 
   return strand;
 }
 
+// The number of letters a and b begin with in common, and end with.
+std::size_t common_prefix(std::span<const std::int16_t> a, std::span<const std::int16_t> b) {
+  const std::size_t most = std::min(a.size(), b.size());
+  return static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(most), b.begin()).first -
+                                  a.begin());
+}
+
+std::size_t common_suffix(std::span<const std::int16_t> a, std::span<const std::int16_t> b) {
+  const std::size_t most = std::min(a.size(), b.size());
+  return static_cast<std::size_t>(
+      std::mismatch(a.rbegin(), a.rbegin() + static_cast<std::ptrdiff_t>(most), b.rbegin()).first - a.rbegin());
+}
+
 }  // namespace
 
 std::vector<mpz_class> dynnikov(std::span<const std::int16_t> word, std::int32_t strands,
@@ -112,6 +125,14 @@ int sign(std::span<const std::int16_t> word, std::int32_t strands, bool flipped,
 int compare(std::span<const std::int16_t> a, std::span<const std::int16_t> b, std::int32_t strands,
             bool flipped, const basics::STOPREQUEST* stop) {
   check_strands(strands);
+  used_indices all;
+  check_word(a, strands, flipped, all);
+  check_word(b, strands, flipped, all);
+  // Both orderings are invariant under left multiplication: p a < p b
+  // exactly when a < b, so a common prefix is left out.
+  const std::size_t common = common_prefix(a, b);
+  a = a.subspan(common);
+  b = b.subspan(common);
   used_indices used;
   check_word(a, strands, flipped, used);
   check_word(b, strands, flipped, used);
@@ -128,6 +149,16 @@ int compare(std::span<const std::int16_t> a, std::span<const std::int16_t> b, st
 bool equal(std::span<const std::int16_t> a, std::span<const std::int16_t> b, std::int32_t strands,
            const basics::STOPREQUEST* stop) {
   check_strands(strands);
+  used_indices all;
+  check_word(a, strands, false, all);
+  check_word(b, strands, false, all);
+  // p a s = p b s exactly when a = b.
+  const std::size_t prefix = common_prefix(a, b);
+  a = a.subspan(prefix);
+  b = b.subspan(prefix);
+  const std::size_t suffix = common_suffix(a, b);
+  a = a.first(a.size() - suffix);
+  b = b.first(b.size() - suffix);
   used_indices used;
   check_word(a, strands, false, used);
   check_word(b, strands, false, used);

@@ -18,12 +18,14 @@
 //     64-bit integers while they fit, GMP integers afterwards; on random
 //     words they grow by about one bit every 7 to 10 letters, so a word of L
 //     letters costs O(L) machine operations for its first few hundred
-//     letters and O(L^2 / 64) limb operations in all. Only the strands from
-//     the least index used to one past the greatest are held, so a large
-//     strand count costs nothing but the O(n) result of dynnikov().
+//     letters and O(L^2 / 64) limb operations in all. Letters that cancel
+//     (x x^-1) are dropped before they act; compare leaves out a common
+//     prefix of its words, equal a common prefix and suffix. Only the strands
+//     from the least index used to one past the greatest are held, so a
+//     large strand count costs nothing but the O(n) result of dynnikov().
 //   - Memory: the words are read in place, never copied; the working state
 //     is O(number of strands used) values, each at most as large as the
-//     coordinates of the longest prefix.
+//     coordinates of the longest prefix, and 32 KB of letters held back.
 //   - Thread safety: reentrant; no global state. Distinct calls may run in
 //     distinct threads at the same time (GMP with its default allocator is
 //     thread-safe).

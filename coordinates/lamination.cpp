@@ -222,42 +222,59 @@ void lamination::apply(std::span<const std::int16_t> word, const reading& how,
     }
   }
 
+  // The letters as they act, +index or -index, go through a stack that
+  // cancels each letter against an inverse on its top (x x^-1 is the trivial
+  // braid, so the point is the same); once the stack holds 2 * held letters,
+  // the older half acts and leaves it, so the stack stays small and a
+  // cancellation reaches back at least `held` letters.
+  constexpr std::size_t held = 4096;
+  std::vector<std::int32_t> pending;
+  pending.reserve(2 * held);
   const std::size_t length = word.size();
-  // The k-th letter to act: its generator index (1-based) and whether it is
-  // an inverse.
-  auto letter = [&](std::size_t k, std::int32_t& index) {
-    const std::int16_t x = how.inverse ? word[length - 1 - k] : word[k];
-    index = static_cast<std::int32_t>(base + direction * (x < 0 ? -std::int64_t{x} : std::int64_t{x}));
-    return (x < 0) != how.inverse;
-  };
-
   std::size_t k = 0;
   while (k < length) {
     basics::CHECKSTOP(stop);
     const std::size_t end = std::min(length, k + poll_interval);
-    if (!big_) {
-      for (; k < end; ++k) {
-        std::int32_t index;
-        const bool inverse = letter(k, index);
-        std::int64_t* v = small_.data() + 2 * static_cast<std::size_t>(index - 1);
-        if (!(inverse ? small_step<true>(v) : small_step<false>(v))) {
-          go_big();
-          break;
-        }
+    for (; k < end; ++k) {
+      const std::int16_t x = how.inverse ? word[length - 1 - k] : word[k];
+      const auto index = static_cast<std::int32_t>(base + direction * (x < 0 ? -std::int64_t{x} : std::int64_t{x}));
+      const std::int32_t y = (x < 0) != how.inverse ? -index : index;
+      if (!pending.empty() && pending.back() == -y) {
+        pending.pop_back();
+        continue;
+      }
+      pending.push_back(y);
+      if (pending.size() == 2 * held) {
+        act(pending.data(), held);
+        pending.erase(pending.begin(), pending.begin() + held);
       }
     }
-    if (big_) {
-      mpz_ptr u = u_.get_mpz_t();
-      mpz_ptr t = t_.get_mpz_t();
-      for (; k < end; ++k) {
-        std::int32_t index;
-        const bool inverse = letter(k, index);
-        mpz_class* v = values_.data() + 2 * static_cast<std::size_t>(index - 1);
-        if (inverse) {
-          big_step<true>(v[0].get_mpz_t(), v[1].get_mpz_t(), v[2].get_mpz_t(), v[3].get_mpz_t(), u, t);
-        } else {
-          big_step<false>(v[0].get_mpz_t(), v[1].get_mpz_t(), v[2].get_mpz_t(), v[3].get_mpz_t(), u, t);
-        }
+  }
+  act(pending.data(), pending.size());
+}
+
+void lamination::act(const std::int32_t* letters, std::size_t count) {
+  std::size_t k = 0;
+  if (!big_) {
+    for (; k < count; ++k) {
+      const std::int32_t y = letters[k];
+      std::int64_t* v = small_.data() + 2 * static_cast<std::size_t>((y < 0 ? -y : y) - 1);
+      if (!(y < 0 ? small_step<true>(v) : small_step<false>(v))) {
+        go_big();
+        break;
+      }
+    }
+  }
+  if (big_) {
+    mpz_ptr u = u_.get_mpz_t();
+    mpz_ptr t = t_.get_mpz_t();
+    for (; k < count; ++k) {
+      const std::int32_t y = letters[k];
+      mpz_class* v = values_.data() + 2 * static_cast<std::size_t>((y < 0 ? -y : y) - 1);
+      if (y < 0) {
+        big_step<true>(v[0].get_mpz_t(), v[1].get_mpz_t(), v[2].get_mpz_t(), v[3].get_mpz_t(), u, t);
+      } else {
+        big_step<false>(v[0].get_mpz_t(), v[1].get_mpz_t(), v[2].get_mpz_t(), v[3].get_mpz_t(), u, t);
       }
     }
   }

@@ -70,12 +70,16 @@ class lamination {
   // Moves the point by the letters of word, read as `how` says. Every letter
   // is checked before the first one acts: a generator index outside
   // 1..strands-1 throws std::invalid_argument and leaves the point as it was.
+  // Letters that cancel (x x^-1, also across cancelled runs) are dropped
+  // before they act, as far back as the last 4096 letters still held.
   // With a non-null stop, the request is polled every 4096 letters; a
   // request to stop throws basics::INTERRUPTED (so does whatever its POLL
-  // throws) and leaves the point at that of some prefix of the word.
-  // Cost: one pass over the word to check it, then per letter O(1) while the
-  // values fit in 64 bits and O(size of the four values it changes) after;
-  // no allocation per letter once the GMP values have grown.
+  // throws) and leaves the point moved by part of the word only: a
+  // lamination that was interrupted is fit only to be assigned or destroyed.
+  // Cost: one pass over the word to check it, then per letter that acts O(1)
+  // while the values fit in 64 bits and O(size of the four values it
+  // changes) after; no allocation per letter once the GMP values have
+  // grown, and 32 KB of held letters.
   void apply(std::span<const std::int16_t> word, const reading& how = {},
              const basics::STOPREQUEST* stop = nullptr);
 
@@ -94,6 +98,8 @@ class lamination {
   friend bool operator==(const lamination& x, const lamination& y);
 
  private:
+  // The letters +i (sigma_i) and -i (its inverse), in order.
+  void act(const std::int32_t* letters, std::size_t count);
   void go_big();
 
   std::int32_t strands_;
