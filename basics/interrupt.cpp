@@ -10,6 +10,10 @@ void TAKEINTERRUPT() {
 }
 
 bool STOPREQUESTED(const STOPREQUEST& STOP) {
+  if (STOP.SIGNAL != nullptr && *STOP.SIGNAL != 0) {
+    *STOP.SIGNAL = 0;
+    return true;
+  }
   if (STOP.FLAG != nullptr && STOP.FLAG->load(std::memory_order_relaxed)) {
     return true;
   }
@@ -17,13 +21,7 @@ bool STOPREQUESTED(const STOPREQUEST& STOP) {
 }
 
 const STOPREQUEST* CONSOLESTOP() {
-  static const STOPREQUEST CONSOLE{nullptr, [] {
-                                     if (INTERRUPTREQUESTED == 0) {
-                                       return false;
-                                     }
-                                     INTERRUPTREQUESTED = 0;
-                                     return true;
-                                   }};
+  static const STOPREQUEST CONSOLE{nullptr, {}, &INTERRUPTREQUESTED};
   return &CONSOLE;
 }
 

@@ -47,24 +47,33 @@ inline void CHECKINTERRUPT() {
 // reads true or when POLL (if set) returns true. POLL is called from the
 // computing thread at every poll point, so it should be cheap; it may throw,
 // and what it throws leaves the computation as INTERRUPTED does.
+// The console's own request sets SIGNAL alone, the flag of its signal
+// handler, and takes (clears) it when it stops.
 struct STOPREQUEST {
   const std::atomic<bool>* FLAG = nullptr;
   std::function<bool()> POLL;
+  volatile std::sig_atomic_t* SIGNAL = nullptr;
 };
 
-// True when STOP asks the computation to stop.
+// True when STOP asks the computation to stop (taking SIGNAL if it is set).
 bool STOPREQUESTED(const STOPREQUEST& STOP);
 
-// The console's request: POLL takes INTERRUPTREQUESTED (clearing it).
+// The console's request: SIGNAL is INTERRUPTREQUESTED.
 const STOPREQUEST* CONSOLESTOP();
 
 // Throws INTERRUPTED when STOP is given and asks to stop; a null STOP polls
-// nothing.
+// nothing. The flags are read inline; only a callback costs a call.
 inline void CHECKSTOP(const STOPREQUEST* STOP) {
-  if (STOP != nullptr) [[unlikely]] {
-    if (STOPREQUESTED(*STOP)) {
-      throw INTERRUPTED{};
+  if (STOP == nullptr) {
+    return;
+  }
+  if (STOP->SIGNAL != nullptr) {
+    if (*STOP->SIGNAL != 0) [[unlikely]] {
+      TAKEINTERRUPT();
     }
+  } else if ((STOP->FLAG != nullptr && STOP->FLAG->load(std::memory_order_relaxed)) ||
+             (STOP->POLL && STOPREQUESTED(*STOP))) [[unlikely]] {
+    throw INTERRUPTED{};
   }
 }
 

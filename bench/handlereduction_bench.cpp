@@ -25,11 +25,12 @@ BRAID RANDOMBRAID(std::mt19937& GEN, int STRANDS, int LENGTH) {
   BRAID B;
   B.L = LENGTH;
   B.W = STRANDS;
+  BraidBasics::BROOM(B, LENGTH);
   std::uniform_int_distribution<int> INDEX(1, STRANDS - 1);
   std::uniform_int_distribution<int> SIGN(0, 1);
   for (int R = 1; R <= LENGTH; ++R) {
     const int X = INDEX(GEN);
-    B.V[R] = static_cast<std::int8_t>(SIGN(GEN) != 0 ? X : -X);
+    B.V[R] = static_cast<BraidBasics::BLETTER>(SIGN(GEN) != 0 ? X : -X);
   }
   return B;
 }
@@ -48,12 +49,12 @@ BRAID REWRITTEN(std::mt19937& GEN, BRAID B) {
     const int AX = X > 0 ? X : -X;
     const int AY = Y > 0 ? Y : -Y;
     if (AX - AY >= 2 || AY - AX >= 2) {
-      B.V[R] = static_cast<std::int8_t>(Y);
-      B.V[R + 1] = static_cast<std::int8_t>(X);
+      B.V[R] = static_cast<BraidBasics::BLETTER>(Y);
+      B.V[R + 1] = static_cast<BraidBasics::BLETTER>(X);
     } else if ((AX - AY == 1 || AY - AX == 1) && B.V[R + 2] == X && (X > 0) == (Y > 0)) {
-      B.V[R] = static_cast<std::int8_t>(Y);
-      B.V[R + 1] = static_cast<std::int8_t>(X);
-      B.V[R + 2] = static_cast<std::int8_t>(Y);
+      B.V[R] = static_cast<BraidBasics::BLETTER>(Y);
+      B.V[R + 1] = static_cast<BraidBasics::BLETTER>(X);
+      B.V[R + 2] = static_cast<BraidBasics::BLETTER>(Y);
     }
   }
   return B;

@@ -16,7 +16,14 @@ set(KORVEL_VERSION 1.1)  # the version the banner shows
 
 set(KORVEL_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Korvel)
 
-install(TARGETS basics braidbasics handlereduction braidconjugacy
+set(KORVEL_INSTALLED_LIBRARIES basics braidbasics handlereduction braidconjugacy)
+# With GMP: the coordinates and the interface for programs, Korvel::korvel.
+foreach(library coordinates interface)
+  if(TARGET ${library})
+    list(APPEND KORVEL_INSTALLED_LIBRARIES ${library})
+  endif()
+endforeach()
+install(TARGETS ${KORVEL_INSTALLED_LIBRARIES}
         EXPORT KorvelTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvel)

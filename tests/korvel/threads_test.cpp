@@ -1,0 +1,111 @@
+// Computations from several threads at once, and stop requests. Run under
+// ThreadSanitizer in its own stage of the checks: every answer must equal
+// the single-threaded one, and no data race may be reported.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "korvel/korvel.h"
+#include "tests/support/random_braids.h"
+
+namespace {
+
+using korvel::Braid;
+using korvel::Method;
+using korvel::Ordering;
+
+struct Answers {
+  std::vector<int> values;
+  bool operator==(const Answers&) const = default;
+};
+
+// A mixed batch of calls on the braids of SEED: signs, comparisons,
+// equalities, reductions and normal forms, under every method.
+Answers BATCH(std::uint64_t SEED) {
+  std::mt19937_64 GEN(SEED);
+  Answers A;
+  for (int K = 0; K < 40; ++K) {
+    const int N = 2 + static_cast<int>(GEN() % 8);
+    const Braid X = korveltest::RANDOMBRAID(GEN, N, 1 + GEN() % 600);
+    const Braid Y = korveltest::RANDOMBRAID(GEN, N, 1 + GEN() % 600);
+    A.values.push_back(korvel::compare(X, Y, Ordering::R, Method::Handles));
+    A.values.push_back(korvel::compare(X, Y, Ordering::F, Method::Coordinates));
+    A.values.push_back(korvel::sign(X, Ordering::U));
+    A.values.push_back(korvel::equal(X, korveltest::REWRITTEN(GEN, X, 50)) ? 1 : 0);
+    A.values.push_back(static_cast<int>(korvel::handle_reduce(X).length()));
+    if (X.length() < 60) {
+      A.values.push_back(static_cast<int>(korvel::left_normal_form(X).delta_power));
+      A.values.push_back(static_cast<int>(korvel::symmetric_normal_form(X).numerator.factors.size()));
+    }
+  }
+  return A;
+}
+
+TEST(Threads, FourThreadsOfMixedCallsGiveTheSingleThreadedAnswers) {
+  constexpr int THREADS = 4;
+  std::vector<Answers> ALONE;
+  for (int T = 0; T < THREADS; ++T) {
+    ALONE.push_back(BATCH(100 + static_cast<std::uint64_t>(T)));
+  }
+  std::vector<Answers> TOGETHER(THREADS);
+  std::vector<std::thread> POOL;
+  for (int T = 0; T < THREADS; ++T) {
+    POOL.emplace_back([&TOGETHER, T] { TOGETHER[static_cast<std::size_t>(T)] = BATCH(100 + static_cast<std::uint64_t>(T)); });
+  }
+  for (std::thread& P : POOL) {
+    P.join();
+  }
+  for (int T = 0; T < THREADS; ++T) {
+    EXPECT_EQ(TOGETHER[static_cast<std::size_t>(T)], ALONE[static_cast<std::size_t>(T)]) << "thread " << T;
+  }
+}
+
+TEST(Threads, OneBraidReadByManyThreads) {
+  std::mt19937_64 GEN(5);
+  const Braid A = korveltest::RANDOMBRAID(GEN, 6, 20000);
+  const int EXPECTED = korvel::sign(A, Ordering::R, Method::Coordinates);
+  std::atomic<int> WRONG{0};
+  std::vector<std::thread> POOL;
+  for (int T = 0; T < 4; ++T) {
+    POOL.emplace_back([&] {
+      if (korvel::sign(A, Ordering::R, T % 2 == 0 ? Method::Coordinates : Method::Automatic) != EXPECTED) {
+        ++WRONG;
+      }
+    });
+  }
+  for (std::thread& P : POOL) {
+    P.join();
+  }
+  EXPECT_EQ(WRONG.load(), 0);
+}
+
+TEST(StopRequest, AbandonsALongCallAndLeavesItsArgumentsAlone) {
+  std::mt19937_64 GEN(6);
+  const Braid A = korveltest::RANDOMBRAID(GEN, 10, 1000000);
+  const Braid COPY = A;
+  for (Method M : {Method::Coordinates, Method::Handles}) {
+    korvel::StopRequest STOP;
+    korvel::Limits L;
+    L.stop = &STOP;
+    std::thread STOPPER([&STOP] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      STOP.request_stop();
+    });
+    EXPECT_THROW(korvel::sign(A * A.inverse() * A, Ordering::R, M, L), korvel::Interrupted);
+    STOPPER.join();
+    EXPECT_TRUE(A.same_word(COPY));
+  }
+  // A request raised before the call stops it at once; a callback does too.
+  korvel::StopRequest ASKED([] { return true; });
+  korvel::Limits L;
+  L.stop = &ASKED;
+  EXPECT_THROW(korvel::compare(A, A, Ordering::R, Method::Coordinates, L), korvel::Interrupted);
+  EXPECT_THROW(korvel::left_normal_form(Braid("abAB"), L), korvel::Interrupted);
+  // Without a request the same call completes.
+  EXPECT_EQ(korvel::compare(Braid("ab"), Braid("ab")), 0);
+}
+
+}  // namespace
