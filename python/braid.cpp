@@ -1,4 +1,5 @@
 // korvel.Braid: a braid as a Python value over korvel::Braid.
+#include <pybind11/eval.h>
 #include <pybind11/pybind11.h>
 
 #include <cstdint>
@@ -81,8 +82,10 @@ std::string LATEXOF(const korvel::Braid& B) {
   return S;
 }
 
-// The pickled state: (strands, letters as 16-bit little-endian bytes, mark).
-py::tuple STATEOF(const BRAIDOBJECT& X) {
+// A Braid pickles as korvel._braid(strands, letters, mark), the letters as
+// 16-bit little-endian bytes: a module-level function, which every pickle
+// protocol finds by name, and a compact state for long words.
+py::tuple REDUCEOF(const BRAIDOBJECT& X) {
   const std::vector<std::int16_t>& WORD = X.B.word();
   std::string BYTES(2 * WORD.size(), '\0');
   for (std::size_t R = 0; R < WORD.size(); ++R) {
@@ -92,14 +95,15 @@ py::tuple STATEOF(const BRAIDOBJECT& X) {
   }
   const py::object MARK =
       X.MARK ? py::object(py::make_tuple(X.MARK->first, X.MARK->second)) : py::object(py::none());
-  return py::make_tuple(X.B.strands(), py::bytes(BYTES), MARK);
+  return py::make_tuple(py::module_::import("korvel").attr("_braid"),
+                        py::make_tuple(X.B.strands(), py::bytes(BYTES), MARK));
 }
 
-BRAIDOBJECT FROMSTATE(const py::tuple& STATE) {
-  if (STATE.size() != 3 || !py::isinstance<py::bytes>(STATE[1])) {
+BRAIDOBJECT FROMSTATE(py::handle STRANDS, py::handle LETTERS, py::handle MARK) {
+  if (!py::isinstance<py::bytes>(LETTERS)) {
     throw py::value_error("not the pickled state of a korvel.Braid");
   }
-  const std::string BYTES = STATE[1].cast<std::string>();
+  const std::string BYTES = LETTERS.cast<std::string>();
   if (BYTES.size() % 2 != 0) {
     throw py::value_error("not the pickled state of a korvel.Braid");
   }
@@ -113,10 +117,9 @@ BRAIDOBJECT FROMSTATE(const py::tuple& STATE) {
     }
     WORD[R] = X;
   }
-  const int STRANDS = STRANDSARGUMENT(STATE[0]);
-  BRAIDOBJECT X{WITHSTRANDS(korvel::Braid(std::move(WORD)), STRANDS), std::nullopt,
-                std::nullopt};
-  X.MARK = MARKARGUMENT(STATE[2], X.B.length());
+  const int N = STRANDSARGUMENT(STRANDS);
+  BRAIDOBJECT X{WITHSTRANDS(korvel::Braid(std::move(WORD)), N), std::nullopt, std::nullopt};
+  X.MARK = MARKARGUMENT(MARK, X.B.length());
   return X;
 }
 
@@ -297,7 +300,8 @@ BraidGroup(b.strands)(b.tietze()) is the same braid.)")
              }));
            })
       .def("__hash__", &HASHOF)
-      .def(py::pickle(&STATEOF, &FROMSTATE));
+      .def("__reduce__", &REDUCEOF)
+      .def_static("_from_state", &FROMSTATE);
 
   // The R-ordering: each operator is one comparison.
   const auto ORDER = [](auto TEST) {
@@ -316,6 +320,14 @@ BraidGroup(b.strands)(b.tietze()) is the same braid.)")
       .def("__le__", ORDER([](int C) { return C <= 0; }))
       .def("__gt__", ORDER([](int C) { return C > 0; }))
       .def("__ge__", ORDER([](int C) { return C >= 0; }));
+  // The function pickles name to rebuild a Braid: a Python function, so that
+  // it is found by name as korvel._braid.
+  py::exec(R"(
+def _braid(strands, letters, mark):
+    """Rebuilds a pickled korvel.Braid."""
+    return Braid._from_state(strands, letters, mark)
+)",
+           M.attr("__dict__"));
   return CLASS;
 }
 

@@ -57,7 +57,7 @@ def same_factors(actual, expected):
     ("A", 3, (-1, ["ab"])),             # Delta^-1 ab = ABA ab = A
     ("a", 3, (0, ["a"])),
     ("ABA", None, (-1, [])),
-    ("BA", None, (-1, ["a"])),          # Delta BA = aba BA = a
+    ("BA", None, (-1, ["b"])),          # Delta BA = bab BA = b
     ("aB", None, (-1, ["b", "ba"])),    # Delta aB = b Delta B = bba
     ("aaa", None, (3, [])),
     ("aaa", 3, (0, ["a", "a", "a"])),

@@ -161,7 +161,7 @@ def test_max_length_at_the_exact_length_of_the_reduction():
     # sigma_2-handle, whose c becomes C b c: BaCbcab, handle-free. So the
     # reduction builds words of 5, 7 and 7 letters.
     assert korvel.handle_reduction_steps("abcbA") == [
-        ("abcbA", (0, 5)), ("BabcBab", (3, 6)), ("BaCbcab", None)]
+        ("abcbA", (0, 5)), ("BabcBab", (2, 5)), ("BaCbcab", None)]
     assert korvel.handle_reduce("abcbA", max_length=7) == "BaCbcab"
     with pytest.raises(korvel.BoundExceeded) as error:
         korvel.handle_reduce("abcbA", max_length=6)
@@ -181,8 +181,10 @@ def test_max_length_at_the_exact_length_of_the_reduction():
     assert not korvel.equivalent("ab", "ba", method="handles", max_length=4)
     with pytest.raises(korvel.BoundExceeded):
         korvel.equivalent("ab", "ba", method="handles", max_length=3)
-    # The coordinates build no word.
-    assert korvel.compare("a", "b", method="coordinates", max_length=0) == 1
+    # Either method is refused a quotient longer than the limit.
+    assert korvel.compare("a", "b", method="coordinates", max_length=2) == 1
+    with pytest.raises(korvel.BoundExceeded):
+        korvel.compare("a", "b", method="coordinates", max_length=1)
 
 
 def test_the_arguments_are_unchanged_by_an_abandoned_computation():
