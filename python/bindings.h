@@ -1,21 +1,31 @@
 // The functions of the Python module korvel, by topic; each adds its
-// functions, with their docstrings, to the module M.
+// functions, with their docstrings, to the module M, and the methods of the
+// same computations to the class korvel.Braid (a method is the module
+// function with the braid as its first argument).
 #pragma once
 
 #include <pybind11/pybind11.h>
 
+#include "braidarguments.h"
+
 namespace korvelpython {
 
+using BRAIDCLASS = pybind11::class_<BRAIDOBJECT>;
+
+// The class korvel.Braid: construction, the group operations, equality,
+// hashing, the R-ordering, pickling, str, repr and _latex_.
+BRAIDCLASS BINDBRAID(pybind11::module_& M);
+
 // compare, sign, equivalent, is_trivial, handle_reduce,
-// handle_reduction_steps.
-void BINDREDUCTION(pybind11::module_& M);
+// handle_reduction_steps, coordinates.
+void BINDREDUCTION(pybind11::module_& M, BRAIDCLASS& CLASS);
 
 // symmetric_normal_form, left_normal_form, alternating_normal_form,
 // left_gcd, right_lcm.
-void BINDGARSIDE(pybind11::module_& M);
+void BINDGARSIDE(pybind11::module_& M, BRAIDCLASS& CLASS);
 
-// svg, tikz and the Braid object that Jupyter shows as its picture.
-void BINDPICTURES(pybind11::module_& M);
+// svg, tikz, and the pictures of a Braid (_repr_svg_ for Jupyter).
+void BINDPICTURES(pybind11::module_& M, BRAIDCLASS& CLASS);
 
 // braid_table and its row type StudyRow.
 void BINDSTUDY(pybind11::module_& M);

@@ -1,83 +1,136 @@
-// Translation between Python values and Korvel's braid records, the ordering
-// option of one call, and the exception of the 2000-letter bound.
+// Translation between Python values and korvel::Braid, and the arguments
+// every computation shares: the ordering, the method, the strand count and
+// the length limit.
 //
-// A braid comes from Python in one of two forms: a str in Korvel's letter
-// syntax, or a sequence of non-zero ints in the Tietze convention (i for
-// sigma_i, -i for its inverse). Word results go back in the form the braid
-// came in, so that a caller gets what they gave.
+// A braid comes from Python in one of four forms: a korvel.Braid, a str in
+// Korvel's letter syntax, a sequence of non-zero ints in the Tietze
+// convention (i for sigma_i, -i for its inverse), or any object with a
+// Tietze() method (a SageMath braid), whose strand count comes from its
+// strands() or parent().strands(). Word results go back in the form the
+// braid came in, so that a caller gets what they gave: a Braid for a Braid, a
+// str for a str, a tuple of ints for a Tietze sequence or a SageMath braid.
 #pragma once
 
 #include <pybind11/pybind11.h>
 
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "braidbasics/braid.h"
+#include "korvel/braid.h"
+#include "korvel/computations.h"
 
 namespace korvelpython {
 
 namespace py = pybind11;
 
-// The form a braid argument had: a str of letters or a Tietze sequence.
-enum class FORM { TEXT, TIETZE };
+// The largest Tietze index: korvel::MAX_STRANDS - 1.
+inline constexpr int MAXINDEX = korvel::MAX_STRANDS - 1;
+
+// The largest index a letter string can write: z is sigma_26.
+inline constexpr int MAXLETTERINDEX = 26;
+
+// korvel.Braid: a braid and, for its picture only, a marked stretch of its
+// letters, (start, stop) in Python's positions as given. Equality, hash and
+// the computations ignore the mark; pickling and copying keep it. HASH
+// caches the hash of the braid, as a korvel.Braid never changes once made.
+struct BRAIDOBJECT {
+  korvel::Braid B;
+  std::optional<std::pair<long long, long long>> MARK;
+  mutable std::optional<std::size_t> HASH;
+};
+
+// The form a braid argument had.
+enum class FORM { TEXT, TIETZE, BRAID };
 
 // A braid argument: the braid and the form it came in.
 struct BRAIDARGUMENT {
-  BraidBasics::BRAID B;
+  korvel::Braid B;
   FORM F;
 };
 
-// Two braid arguments and the form of a result computed from both: text only
-// when both were.
+// Two braid arguments and the form of a result computed from both: a Braid
+// when either was one, text when both were, a Tietze tuple otherwise.
 struct BRAIDPAIR {
-  BraidBasics::BRAID B1;
-  BraidBasics::BRAID B2;
+  korvel::Braid B1;
+  korvel::Braid B2;
   FORM F;
 };
 
-// The braid OBJ stands for, with width one more than its largest index (1 for
-// the empty word), as BDEF gives for text, and its form. Raises ValueError
-// for a character that is not a letter, a blank or "." and for a Tietze
-// letter 0 or outside -49..49, naming it and its 0-based position; TypeError
-// for anything that is neither a str nor a sequence of ints; BoundExceeded
-// for more than BMAXLENGTH letters.
+// The braid OBJ stands for, and its form. The strand count is the braid's
+// own for a korvel.Braid and a SageMath braid, and one more than the largest
+// index (1 for the empty word) for a str or a Tietze sequence. Raises
+// ValueError for a character that is not a letter, a blank or "." and for a
+// Tietze letter 0 or outside -MAXINDEX..MAXINDEX, naming it and its 0-based
+// position, and for a strand count below what the word needs or above
+// korvel::MAX_STRANDS; TypeError for anything that is none of the four forms.
 BRAIDARGUMENT TOBRAID(py::handle OBJ);
 
 // The braids OBJ1 and OBJ2 stand for, as TOBRAID gives them (OBJ1's errors
 // first), and the form of a result computed from both.
 BRAIDPAIR TOBRAIDS(py::handle OBJ1, py::handle OBJ2);
 
-// The word of B in the form F: a str, or a tuple of ints.
-py::object FROMBRAID(const BraidBasics::BRAID& B, FORM F);
+// The strand count STRANDS asks for: 0 for None, otherwise an int from 1 to
+// korvel::MAX_STRANDS (ValueError beyond, TypeError for a non-int).
+int STRANDSARGUMENT(py::handle STRANDS);
 
-// The word of the letter string LETTERS (as the normal-form strings write
-// their factors) in the form F: the str itself, or the tuple of its letters.
-py::object FROMLETTERS(std::string_view LETTERS, FORM F);
+// B on STRANDS strands (0: unchanged): ValueError when the word needs more.
+korvel::Braid WITHSTRANDS(const korvel::Braid& B, int STRANDS);
 
-// Raises ValueError unless B is a positive word (no inverse letter), naming
-// the first inverse letter's 0-based position; WHAT names the argument.
-void REQUIREPOSITIVE(const BraidBasics::BRAID& B, const char* WHAT);
+// The number of strands the word of B needs: one more than its largest index.
+int NEEDEDSTRANDS(const korvel::Braid& B);
 
-// The option letter of the ordering named ORDERING: "R", "F" or "U"
-// (ValueError otherwise).
-char ORDERINGLETTER(std::string_view ORDERING);
+// The form of the results of a call on braids of form F whose results live
+// on STRANDS strands: a str cannot write a generator above sigma_26, so text
+// becomes a Tietze tuple beyond 27 strands.
+FORM RESULTFORM(FORM F, int STRANDS);
 
-// Sets the ordering option ORDERINGLETTER(ORDERING) for the lifetime of the
-// guard and restores the previous option when it ends, by return or by
-// exception, so that no call changes the option another call sees.
-class ORDERINGGUARD {
- public:
-  explicit ORDERINGGUARD(std::string_view ORDERING);
-  ~ORDERINGGUARD();
-  ORDERINGGUARD(const ORDERINGGUARD&) = delete;
-  ORDERINGGUARD& operator=(const ORDERINGGUARD&) = delete;
+// The word of B in the form F: a korvel.Braid, a str, or a tuple of ints.
+// Text needs every index at most 26 (see RESULTFORM).
+py::object FROMBRAID(korvel::Braid B, FORM F);
 
- private:
-  char SAVED;
-};
+// The letter string of B ("a".."z", "A".."Z"), every index at most 26.
+std::string LETTERSOF(const korvel::Braid& B);
 
-// Defines korvel.BoundExceeded (a subclass of ArithmeticError) and makes
-// every BraidBasics::BOUNDEXCEEDED raised by the core reach Python as it,
-// with the console's message.
+// Whether every index of B is at most 26, so that it has a letter string.
+bool HASLETTERS(const korvel::Braid& B);
+
+// The Tietze tuple of B.
+py::tuple TIETZEOF(const korvel::Braid& B);
+
+// The core's record of the word of B on B.strands() strands, and back.
+BraidBasics::BRAID RECORDOF(const korvel::Braid& B);
+korvel::Braid BRAIDOFRECORD(const BraidBasics::BRAID& R, int STRANDS);
+
+// The core's limits for the korvel::Limits L.
+BraidBasics::BLIMITS CORELIMITS(const korvel::Limits& L);
+
+// The ordering named ORDERING: "R", "F" or "U" (ValueError otherwise).
+korvel::Ordering ORDERINGOF(std::string_view ORDERING);
+
+// The method named METHOD: "auto", "handles" or "coordinates" (ValueError
+// otherwise). The U-ordering is decided by handle reduction only, so
+// "coordinates" with the ordering "U" is a ValueError too.
+korvel::Method METHODOF(std::string_view METHOD);
+korvel::Method METHODOF(std::string_view METHOD, korvel::Ordering ORDERING);
+
+// The limit MAXLENGTH asks for: none for None, otherwise an int of at least
+// 0 (ValueError below, TypeError for a non-int); a limit beyond what a size
+// can hold is no limit.
+std::optional<std::size_t> MAXLENGTHARGUMENT(py::handle MAXLENGTH);
+
+// Defines korvel.BoundExceeded (a subclass of ArithmeticError). A
+// computation under a limit that throws korvel::BoundExceeded is reported by
+// RAISEBOUNDEXCEEDED with its limit (see calls.h); one that escapes
+// elsewhere, from the computations that keep the console's bound, reaches
+// Python with the console's message.
 void REGISTERBOUNDEXCEEDED(py::module_& M);
+
+// Raises korvel.BoundExceeded for a computation under the limit LIMIT, with
+// the console's message for that many letters.
+[[noreturn]] void RAISEBOUNDEXCEEDED(std::size_t LIMIT);
 
 }  // namespace korvelpython

@@ -33,3 +33,21 @@ def korvel_program():
         return done.stdout.decode()
 
     return run
+
+
+def random_tietze(rng, strands, length):
+    """LENGTH random letters on STRANDS strands, as a Tietze list."""
+    return [rng.choice((-1, 1)) * rng.randint(1, strands - 1) for _ in range(length)]
+
+
+def random_braid(rng, strands, longest):
+    """A korvel.Braid of up to LONGEST random letters on STRANDS strands."""
+    import korvel
+
+    return korvel.Braid(random_tietze(rng, strands, rng.randint(0, longest)), strands=strands)
+
+
+def delta_word(strands):
+    """The Garside element on STRANDS strands as a Tietze list:
+    (s_1)(s_2 s_1)(s_3 s_2 s_1)..., n(n-1)/2 letters."""
+    return [i for top in range(1, strands) for i in range(top, 0, -1)]

@@ -1,7 +1,9 @@
-"""How korvel takes its arguments and reports errors: str and Tietze forms
-give the same answers and results come back in the form of the argument;
-every documented error; braids on up to 50 strands through Tietze lists; and
-no call changes what another call sees."""
+"""How korvel takes its arguments and reports errors: Braid, str and Tietze
+forms give the same answers and results come back in the form of the
+argument; every documented error; the limits of the arguments (Tietze
+indices, strand counts, max_length) at the limit and one past it; braids on
+many strands through Tietze lists; and no call changes what another call
+sees."""
 
 import random
 
@@ -44,11 +46,36 @@ def test_a_character_that_is_not_a_letter_is_named(word, character, position):
     assert f"{character} at position {position}" in str(error.value)
 
 
-@pytest.mark.parametrize("seq, item", [([1, 0], 1), ([50], 0), ((3, -50), 1), ([2, 10**30], 1)])
-def test_a_tietze_letter_out_of_range_is_a_value_error(seq, item):
+@pytest.mark.parametrize("seq, item, value",
+                         [([1, 0], 1, 0), ([32767], 0, 32767), ((3, -32767), 1, -32767),
+                          ([2, 10**30], 1, 10**30)])
+def test_a_tietze_letter_out_of_range_is_a_value_error(seq, item, value):
     with pytest.raises(ValueError) as error:
         korvel.is_trivial(seq)
-    assert f"item {item}" in str(error.value)
+    assert str(error.value) == (f"item {item} of a Tietze sequence is {value}; a letter is i or "
+                                "-i for sigma_i, 1 <= i <= 32766")
+
+
+def test_tietze_indices_up_to_32766():
+    top = korvel.Braid([32766, -32766, 1])
+    assert top.strands == 32767 and top.tietze() == (32766, -32766, 1)
+    assert korvel.is_trivial([32766, -32766])
+    assert korvel.handle_reduce([32765, 32766, -32765]) == (-32766, 32765, 32766)
+    assert korvel.compare([32766], [1]) == -1
+    assert korvel.sign([-32766], "F") == -1
+    assert korvel.equivalent([1, 32766], [32766, 1])
+
+
+def test_strand_counts_up_to_32767():
+    assert korvel.Braid([1], strands=32767).strands == 32767
+    assert korvel.Braid(strands=32767) == korvel.Braid()
+    for function in (lambda: korvel.Braid([1], strands=32768),
+                     lambda: korvel.left_normal_form("a", strands=32768),
+                     lambda: korvel.coordinates("a", strands=32768)):
+        with pytest.raises(ValueError) as error:
+            function()
+        assert str(error.value) == "a braid has 1 to 32767 strands, not 32768"
+    assert len(korvel.coordinates("a", strands=32767)) == 2 * 32767
 
 
 @pytest.mark.parametrize("bad", [5, 2.5, None, b"ab", bytearray(b"a"), {1: 2}, [1, "a"],
@@ -66,13 +93,32 @@ def test_an_unknown_ordering_is_a_value_error(ordering):
             call()
 
 
-@pytest.mark.parametrize("function", [korvel.left_normal_form, korvel.alternating_normal_form])
-def test_normal_forms_of_positive_braids_refuse_inverse_letters(function):
+def test_the_alternating_normal_form_refuses_inverse_letters():
     with pytest.raises(ValueError) as error:
-        function("abA")
-    assert "letter 2" in str(error.value)
+        korvel.alternating_normal_form("abA")
+    assert str(error.value) == ("b must be a positive braid word, but letter 2 is the inverse "
+                                "of sigma_1")
     with pytest.raises(ValueError):
-        function([1, -2])
+        korvel.alternating_normal_form([1, -2])
+
+
+@pytest.mark.parametrize("method", ["Auto", "", "handle", "dynnikov", "AUTO"])
+def test_an_unknown_method_is_a_value_error(method):
+    for call in (lambda: korvel.compare("a", "b", method=method),
+                 lambda: korvel.sign("a", method=method),
+                 lambda: korvel.equivalent("a", "b", method=method),
+                 lambda: korvel.is_trivial("a", method=method)):
+        with pytest.raises(ValueError) as error:
+            call()
+        assert str(error.value) == (f"method must be 'auto', 'handles' or 'coordinates', "
+                                    f"not {method!r}")
+
+
+def test_the_U_ordering_is_decided_by_handles_only():
+    with pytest.raises(ValueError) as error:
+        korvel.compare("a", "b", "U", "coordinates")
+    assert "handle reduction only" in str(error.value)
+    assert korvel.sign("b", "U", "handles") == -1 and korvel.sign("b", "U", "auto") == -1
 
 
 @pytest.mark.parametrize("function", [korvel.left_gcd, korvel.right_lcm])
@@ -83,21 +129,48 @@ def test_gcd_and_lcm_refuse_inverse_letters(function):
         function("a", [-1])
 
 
-def test_past_the_bound_raises_bound_exceeded_with_the_console_message():
+def test_words_of_any_length_without_a_limit():
+    assert korvel.sign("a" * 2001) == 1
+    assert korvel.is_trivial([1] * 5000 + [-1] * 5000)
+    assert korvel.compare("a" * 1500, "b" * 1500) == 1
+    assert korvel.sign("b" * 100_000 + "A") == -1
+    den, num = korvel.symmetric_normal_form("a" * 600 + "B" * 600)
+    assert korvel.equivalent(inverse("".join(den)) + "".join(num), "a" * 600 + "B" * 600)
+
+
+def test_the_console_limit_gives_the_console_message():
     message = "The braid exceeds the bound of 2000 crossings; the computation was abandoned."
     with pytest.raises(korvel.BoundExceeded) as error:
-        korvel.sign("a" * 2001)
+        korvel.sign("a" * 2001, max_length=korvel.MAX_LENGTH)
     assert str(error.value) == message
     with pytest.raises(korvel.BoundExceeded):
-        korvel.is_trivial([1] * 2001)
-    with pytest.raises(korvel.BoundExceeded):
-        korvel.compare("a" * 1500, "b" * 1500)      # inverse(b1).b2 has 3000 letters
-    assert korvel.sign("a" * 2000) == 1             # the bound itself is allowed
+        korvel.is_trivial([1] * 2001, "handles", korvel.MAX_LENGTH)
+    with pytest.raises(korvel.BoundExceeded):      # inverse(b1).b2 has 3000 letters
+        korvel.compare("a" * 1500, "b" * 1500, method="handles", max_length=2000)
+    assert korvel.sign("a" * 2000, max_length=2000) == 1    # the bound itself is allowed
     # a^k B^k reverses into D^-1 N with 2k letters in each of D and N (aB
-    # gives BAba), which for k = 600 no longer fits the record.
-    assert korvel.symmetric_normal_form("a" * 400 + "B" * 400) is not None
+    # gives BAba), which for k = 600 passes the console's bound.
+    assert korvel.symmetric_normal_form("a" * 400 + "B" * 400, max_length=2000) is not None
     with pytest.raises(korvel.BoundExceeded):
-        korvel.symmetric_normal_form("a" * 600 + "B" * 600)
+        korvel.symmetric_normal_form("a" * 600 + "B" * 600, max_length=2000)
+
+
+@pytest.mark.parametrize("limit", [-1, -(10 ** 30)])
+def test_a_negative_limit_is_a_value_error(limit):
+    with pytest.raises(ValueError) as error:
+        korvel.sign("a", max_length=limit)
+    assert str(error.value) == f"max_length must be None or at least 0, not {limit}"
+
+
+@pytest.mark.parametrize("limit", [1.5, "10", True])
+def test_a_limit_must_be_an_int(limit):
+    with pytest.raises(TypeError) as error:
+        korvel.handle_reduce("a", max_length=limit)
+    assert "max_length must be None or an int" in str(error.value)
+
+
+def test_a_huge_limit_is_no_limit():
+    assert korvel.sign("a" * 3000, max_length=10 ** 30) == 1
 
 
 def test_no_call_changes_the_ordering_another_call_sees():
@@ -105,7 +178,7 @@ def test_no_call_changes_the_ordering_another_call_sees():
     assert korvel.compare("a", "b", "F") == -1
     assert korvel.compare("a", "b") == 1
     with pytest.raises(korvel.BoundExceeded):
-        korvel.compare("a" * 1500, "b" * 1500, "F")
+        korvel.compare("a" * 1500, "b" * 1500, "F", "handles", 2000)
     assert korvel.compare("a", "b") == 1
     with pytest.raises(ValueError):
         korvel.sign("a", "x")
@@ -113,6 +186,20 @@ def test_no_call_changes_the_ordering_another_call_sees():
 
 
 def test_results_come_in_the_form_of_the_argument():
+    Braid = korvel.Braid
+    assert korvel.handle_reduce(Braid("abA")).tietze() == (-2, 1, 2)
+    assert isinstance(korvel.handle_reduce(Braid("abA")), Braid)
+    assert korvel.handle_reduce(Braid("a", strands=5)).strands == 5
+    assert [(w.tietze(), h) for w, h in korvel.handle_reduction_steps(Braid("abA"))] == \
+        [((1, 2, -1), (0, 3)), ((-2, 1, 2), None)]
+    den, num = korvel.symmetric_normal_form(Braid("aB"))
+    assert [f.tietze() for f in den] == [(1, 2)] and [f.tietze() for f in num] == [(2, 1)]
+    assert all(f.strands == 3 for f in den + num)
+    power, factors = korvel.left_normal_form(Braid("aab", strands=4))
+    assert power == 0 and [(f.tietze(), f.strands) for f in factors] == [((1,), 4), ((1, 2), 4)]
+    assert korvel.alternating_normal_form(Braid("abab")).tietze() == (1, 1, 2, 1)
+    assert korvel.left_gcd(Braid("aba"), "ab").tietze() == (1, 2)   # a Braid when either is
+    assert korvel.right_lcm([1], Braid("b")).tietze() == (1, 2, 1)
     assert korvel.handle_reduce("abA") == "Bab"
     assert korvel.handle_reduce([1, 2, -1]) == (-2, 1, 2)
     assert korvel.handle_reduce(()) == ()

@@ -64,7 +64,7 @@ def test_a_mark_outside_the_word_is_a_value_error(mark):
     with pytest.raises(ValueError):
         korvel.svg("abA", mark)
     with pytest.raises(ValueError):
-        korvel.Braid("abA", mark)
+        korvel.Braid("abA", mark=mark)
 
 
 @pytest.mark.parametrize("mark", ["ab", (0,), (0, 1, 2), (0.0, 1), 3, (True, 2)])
@@ -74,16 +74,38 @@ def test_a_mark_that_is_not_a_pair_of_ints_is_a_type_error(mark):
 
 
 def test_braid_objects_show_their_picture():
-    braid = korvel.Braid("abA", (0, 3))
-    assert braid.word == "abA" and braid.mark == (0, 3)
-    assert braid._repr_svg_() == korvel.svg("abA", (0, 3))
+    braid = korvel.Braid("abA", mark=(0, 3))
+    assert braid.tietze() == (1, 2, -1) and braid.mark == (0, 3)
+    assert braid._repr_svg_() == braid.svg() == korvel.svg("abA", (0, 3))
     assert braid.tikz() == korvel.tikz("abA", (0, 3))
-    assert repr(braid) == "korvel.Braid('abA', mark=(0, 3))"
-    assert repr(korvel.Braid([1, -2])) == "korvel.Braid([1, -2])"
+    assert korvel.Braid("abA")._repr_svg_() == korvel.svg("abA")
+    assert korvel.Braid("abA").mark is None
+    # The mark is for the picture only: the braid is the same.
+    assert braid == korvel.Braid("abA") and hash(braid) == hash(korvel.Braid("abA"))
+    assert (braid * braid).mark is None
     with pytest.raises(ValueError):
         korvel.Braid("ab?")
     with pytest.raises(TypeError):
         korvel.Braid(12)
+    with pytest.raises(TypeError):
+        korvel.Braid("abA", (0, 3))     # the second argument is the strand count
+
+
+def test_every_step_of_handle_reduction_shows_as_a_braid():
+    reduction = korvel.handle_reduction_steps("acbbcbA")
+    steps = [korvel.Braid(word, mark=handle) for word, handle in reduction]
+    assert [b.mark for b in steps] == [handle for _, handle in reduction]
+    for b in steps:
+        assert len(parts(b._repr_svg_(), "handle")) == (0 if b.mark is None else 1)
+
+
+def test_pictures_of_braids_past_the_console_sizes():
+    wide = korvel.Braid([60, -1], strands=70)
+    assert len(parts(korvel.svg(wide), "strand")) == 70
+    assert len(parts(korvel.svg([60, -1]), "strand")) == 61
+    long = korvel.Braid("ab" * 1500)
+    assert len(parts(long.svg(), "letter")) == 3000
+    assert korvel.svg([1, 27]) == korvel.svg(korvel.Braid([1, 27]))
 
 
 def test_pictures_agree_with_the_program_options():

@@ -88,6 +88,28 @@ def test_a_bound_key_B_refuses_is_a_value_error(bound):
         korvel.braid_table(bound)
 
 
+def test_one_above_the_largest_bound_is_refused_with_its_message():
+    with pytest.raises(ValueError) as error:
+        korvel.braid_table(korvel.MAX_STUDY_BOUND + 1)
+    assert str(error.value) == "bound must be a whole number not above 27, not 28"
+
+
+def test_the_largest_bound_is_accepted():
+    # The longest test of the module (about half a minute): the whole table
+    # of MAX_STUDY_BOUND. Its size is the sum of the growth series
+    # 1 / (1 - 2t + t^3) of the positive braids of B_3 up to that length.
+    assert korvel.MAX_STUDY_BOUND == 27
+    counts = [1, 2, 4]
+    while len(counts) <= 27:
+        counts.append(2 * counts[-1] - counts[-3])
+    table = korvel.braid_table(27)
+    assert len(table) == sum(counts[:28])
+    assert [row.rank for row in table[:3]] == [1, 2, 3] and table[-1].rank == len(table)
+    assert max(len(row.word) for row in table) == 27
+    for k in range(0, len(table) - 1, 99_991):
+        assert korvel.compare(table[k].word, table[k + 1].word) == -1
+
+
 def test_a_bound_of_zero_or_less_gives_the_trivial_braid_alone():
     assert [tuple(r) for r in korvel.braid_table(0)] == [(1, "", "", "", 1, 1, 1, 1)]
     assert [tuple(r) for r in korvel.braid_table(-3)] == [(1, "", "", "", 1, 1, 1, 1)]
