@@ -1,7 +1,9 @@
 # The installed C++ package: the four core libraries with their headers, the
 # CMake package Korvel (targets Korvel::basics, Korvel::braidbasics,
 # Korvel::handlereduction, Korvel::braidconjugacy, each carrying the libraries
-# it needs) and the pkg-config file korvel.pc.
+# it needs) and the pkg-config file korvel.pc; with them, when GMP was found,
+# the library of Dynnikov coordinates, Korvel::coordinates (in the CMake
+# package only; it links gmpxx and gmp).
 #
 #   cmake --install build --prefix P
 #
@@ -16,7 +18,11 @@ set(KORVEL_VERSION 1.1)  # the version the banner shows
 
 set(KORVEL_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Korvel)
 
-install(TARGETS basics braidbasics handlereduction braidconjugacy
+set(KORVEL_INSTALLED basics braidbasics handlereduction braidconjugacy)
+if(TARGET coordinates)
+  list(APPEND KORVEL_INSTALLED coordinates)
+endif()
+install(TARGETS ${KORVEL_INSTALLED}
         EXPORT KorvelTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvel)
