@@ -229,7 +229,7 @@ void lamination::apply(std::span<const std::int16_t> word, const reading& how,
   // cancellation reaches back at least `held` letters.
   constexpr std::size_t held = 4096;
   std::vector<std::int32_t> pending;
-  pending.reserve(2 * held);
+  pending.reserve(std::min(2 * held, word.size()));
   const std::size_t length = word.size();
   std::size_t k = 0;
   while (k < length) {
