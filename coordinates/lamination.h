@@ -50,8 +50,9 @@ enum class arithmetic { automatic, big_only };
 //   (flip > 0 ? flip - |x| : |x|) - shift
 // with the sign of x; when `inverse` is set, the word is read from its last
 // letter to its first and every letter acts negated, so that the word acts as
-// its inverse braid. flip = n turns sigma_i of B_n into sigma_(n-i); shift
-// moves a word onto a lamination that holds only the strands it touches.
+// its inverse braid. flip = n turns sigma_i of B_n into sigma_(n-i) (flip <= 0
+// flips nothing); shift moves a word onto a lamination that holds only the
+// strands it touches.
 struct reading {
   bool inverse = false;
   std::int32_t flip = 0;
