@@ -13,7 +13,7 @@
 //   - std::invalid_argument when strands < 1 or a letter is 0 or has
 //     |x| >= strands; every word is checked before any arithmetic.
 //   - basics::INTERRUPTED when a non-null stop request asks to stop; it is
-//     polled every 4096 letters (a POLL that throws ends the call with its
+//     polled at least once every 4096 letters (a POLL that throws ends the call with its
 //     own exception). std::bad_alloc when a vector cannot allocate; GMP's
 //     own allocation functions end the process when memory runs out (this
 //     library leaves them as the program set them).

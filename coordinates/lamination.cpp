@@ -250,7 +250,13 @@ void lamination::apply(std::span<const std::int16_t> word, const reading& how,
       }
     }
   }
-  act(pending.data(), pending.size());
+  // The letters still held, in runs of at most `held` with a poll between.
+  for (std::size_t from = 0; from < pending.size(); from += held) {
+    if (from > 0) {
+      basics::CHECKSTOP(stop);
+    }
+    act(pending.data() + from, std::min(held, pending.size() - from));
+  }
 }
 
 void lamination::act(const std::int32_t* letters, std::size_t count) {

@@ -73,7 +73,8 @@ class lamination {
   // 1..strands-1 throws std::invalid_argument and leaves the point as it was.
   // Letters that cancel (x x^-1, also across cancelled runs) are dropped
   // before they act, as far back as the last 4096 letters still held.
-  // With a non-null stop, the request is polled every 4096 letters; a
+  // With a non-null stop, the request is polled before every 4096 letters
+  // read and between runs of at most 4096 letters that act; a
   // request to stop throws basics::INTERRUPTED (so does whatever its POLL
   // throws) and leaves the point moved by part of the word only: a
   // lamination that was interrupted is fit only to be assigned or destroyed.
