@@ -31,6 +31,7 @@
 
 #include <gmpxx.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -76,8 +77,8 @@ class lamination {
   // With a non-null stop, the request is polled before every 4096 letters
   // read and between runs of at most 4096 letters that act; a
   // request to stop throws basics::INTERRUPTED (so does whatever its POLL
-  // throws) and leaves the point moved by part of the word only: a
-  // lamination that was interrupted is fit only to be assigned or destroyed.
+  // throws) and leaves the point moved by part of the word only, the point
+  // of a braid the caller cannot name.
   // Cost: one pass over the word to check it, then per letter that acts O(1)
   // while the values fit in 64 bits and O(size of the four values it
   // changes) after; no allocation per letter once the GMP values have
