@@ -1,6 +1,6 @@
 // Dynnikov coordinates on seeded random words (index and sign of each letter
 // drawn uniformly): the sign of one word of 1,000,000 letters on 3 and 10
-// strands; the comparison of two unrelated words of 10,000 and 100,000
+// strands, and of a freely reduced one, in which no letter cancels; the comparison of two unrelated words of 10,000 and 100,000
 // letters on 10 strands; the equality of two spellings of one braid of
 // 100,000 letters (the second rewritten by braid relations and insertions of
 // x x^-1), by the library's way (coordinates of each word) and by the other
@@ -77,6 +77,24 @@ void BM_Sign(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Sign)->Args({3, 1000000})->Args({10, 1000000})->Unit(benchmark::kMillisecond);
+
+// The same, on freely reduced random words (no letter is followed by its
+// inverse), where no letter cancels and every one acts.
+void BM_SignFreelyReduced(benchmark::State& state) {
+  const int strands = static_cast<int>(state.range(0));
+  const auto length = static_cast<std::size_t>(state.range(1));
+  std::mt19937 gen(seed_of(strands, state.range(1)));
+  word w = coordtest::random_word(gen, strands, length);
+  for (std::size_t k = 1; k < w.size(); ++k) {
+    while (w[k] == -w[k - 1]) {
+      w[k] = coordtest::random_word(gen, strands, 1)[0];
+    }
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(coordinates::sign(w, strands));
+  }
+}
+BENCHMARK(BM_SignFreelyReduced)->Args({3, 1000000})->Args({10, 1000000})->Unit(benchmark::kMillisecond);
 
 void BM_SignFlipped(benchmark::State& state) {
   const int strands = static_cast<int>(state.range(0));

@@ -1,7 +1,9 @@
 # The installed C++ package: the four core libraries with their headers, the
 # CMake package Korvel (targets Korvel::basics, Korvel::braidbasics,
 # Korvel::handlereduction, Korvel::braidconjugacy, each carrying the libraries
-# it needs) and the pkg-config file korvel.pc.
+# it needs) and the pkg-config file korvel.pc; with them, when GMP was found,
+# the library of Dynnikov coordinates, Korvel::coordinates (in the CMake
+# package only; it links gmpxx and gmp).
 #
 #   cmake --install build --prefix P
 #

@@ -4,7 +4,8 @@
 //
 // Words are Tietze lists: +i stands for sigma_i, -i for its inverse, and on
 // n strands every letter satisfies 1 <= |x| <= n-1 (so n = 1 admits only the
-// empty word, the trivial braid). The R-ordering is the one in which sigma_1
+// empty word, the trivial braid). Any n >= 1 is accepted; as letters reach
+// 32767 at most, strands past 32768 are never moved. The R-ordering is the one in which sigma_1
 // is large; the F-ordering compares the flipped braids, in which the letter x
 // is read as sign(x) * (n - |x|), so that sigma_(n-1) is large.
 //
@@ -12,8 +13,10 @@
 //   - std::invalid_argument when strands < 1 or a letter is 0 or has
 //     |x| >= strands; every word is checked before any arithmetic.
 //   - basics::INTERRUPTED when a non-null stop request asks to stop; it is
-//     polled every 4096 letters (a POLL that throws ends the call with its
-//     own exception). std::bad_alloc when GMP or a vector cannot allocate.
+//     polled at least once every 4096 letters (a POLL that throws ends the call with its
+//     own exception). std::bad_alloc when a vector cannot allocate; GMP's
+//     own allocation functions end the process when memory runs out (this
+//     library leaves them as the program set them).
 //   - Cost: every letter changes four of the 2n values. The values are
 //     64-bit integers while they fit, GMP integers afterwards; on random
 //     words they grow by about one bit every 7 to 10 letters, so a word of L

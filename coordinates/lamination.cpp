@@ -229,7 +229,7 @@ void lamination::apply(std::span<const std::int16_t> word, const reading& how,
   // cancellation reaches back at least `held` letters.
   constexpr std::size_t held = 4096;
   std::vector<std::int32_t> pending;
-  pending.reserve(2 * held);
+  pending.reserve(std::min(2 * held, word.size()));
   const std::size_t length = word.size();
   std::size_t k = 0;
   while (k < length) {
@@ -250,7 +250,13 @@ void lamination::apply(std::span<const std::int16_t> word, const reading& how,
       }
     }
   }
-  act(pending.data(), pending.size());
+  // The letters still held, in runs of at most `held` with a poll between.
+  for (std::size_t from = 0; from < pending.size(); from += held) {
+    if (from > 0) {
+      basics::CHECKSTOP(stop);
+    }
+    act(pending.data() + from, std::min(held, pending.size() - from));
+  }
 }
 
 void lamination::act(const std::int32_t* letters, std::size_t count) {

@@ -31,6 +31,7 @@
 
 #include <gmpxx.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -50,8 +51,9 @@ enum class arithmetic { automatic, big_only };
 //   (flip > 0 ? flip - |x| : |x|) - shift
 // with the sign of x; when `inverse` is set, the word is read from its last
 // letter to its first and every letter acts negated, so that the word acts as
-// its inverse braid. flip = n turns sigma_i of B_n into sigma_(n-i); shift
-// moves a word onto a lamination that holds only the strands it touches.
+// its inverse braid. flip = n turns sigma_i of B_n into sigma_(n-i) (flip <= 0
+// flips nothing); shift moves a word onto a lamination that holds only the
+// strands it touches.
 struct reading {
   bool inverse = false;
   std::int32_t flip = 0;
@@ -72,10 +74,11 @@ class lamination {
   // 1..strands-1 throws std::invalid_argument and leaves the point as it was.
   // Letters that cancel (x x^-1, also across cancelled runs) are dropped
   // before they act, as far back as the last 4096 letters still held.
-  // With a non-null stop, the request is polled every 4096 letters; a
+  // With a non-null stop, the request is polled before every 4096 letters
+  // read and between runs of at most 4096 letters that act; a
   // request to stop throws basics::INTERRUPTED (so does whatever its POLL
-  // throws) and leaves the point moved by part of the word only: a
-  // lamination that was interrupted is fit only to be assigned or destroyed.
+  // throws) and leaves the point moved by part of the word only, the point
+  // of a braid the caller cannot name.
   // Cost: one pass over the word to check it, then per letter that acts O(1)
   // while the values fit in 64 bits and O(size of the four values it
   // changes) after; no allocation per letter once the GMP values have

@@ -9,9 +9,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
+
+// GoogleTest prints a value through a PrintTo found beside its type before
+// it tries operator<<. This one writes the digits with mpz_get_str, so that
+// no test needs the stream operators compiled into libgmpxx, which a build
+// on another C++ standard library (libc++) cannot link.
+inline void PrintTo(const mpz_class& x, std::ostream* out) { *out << x.get_str(); }
 
 namespace coordtest {
 

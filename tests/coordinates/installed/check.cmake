@@ -1,0 +1,34 @@
+# Installs the build tree BUILD into the fresh prefix WORK/prefix, then
+# configures the program of SOURCE with find_package(Korvel) and that prefix
+# alone (with the compiler CXX_COMPILER and the flags CXX_FLAGS the libraries
+# were built with), builds it and runs it: sigma_2 sigma_1^-1 on three strands
+# has the coordinates (-1, -1, 1, 2, 0, 2), worked out by hand, sign - in the
+# R-ordering and + in the F-ordering.
+cmake_minimum_required(VERSION 3.25)
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE STATUS OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR)
+  if(NOT STATUS EQUAL 0)
+    string(REPLACE ";" " " LINE "${ARGN}")
+    message(FATAL_ERROR "${LINE} failed (${STATUS}):\n${OUT}\n${ERR}")
+  endif()
+  set(OUTPUT "${OUT}" PARENT_SCOPE)
+endfunction()
+
+set(PREFIX ${WORK}/prefix)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+foreach(FILE include/korvel/coordinates/dynnikov.h include/korvel/coordinates/lamination.h)
+  if(NOT EXISTS ${PREFIX}/${FILE})
+    message(FATAL_ERROR "${FILE} was not installed")
+  endif()
+endforeach()
+
+run(${CMAKE_COMMAND} -S ${SOURCE} -B ${WORK}/user -DCMAKE_PREFIX_PATH=${PREFIX}
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+run(${CMAKE_COMMAND} --build ${WORK}/user)
+run(${WORK}/user/coordinates_user)
+if(NOT OUTPUT STREQUAL "-1 -1 1 2 0 2 -1 1\n")
+  message(FATAL_ERROR "the program built against the installed Korvel::coordinates printed:\n${OUTPUT}")
+endif()
