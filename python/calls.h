@@ -28,7 +28,8 @@ namespace korvelpython {
 // computation on the main thread.
 inline constexpr std::chrono::milliseconds SIGNALINTERVAL{20};
 
-// Records the identity of Python's main thread; called once at import.
+// Records the identity of Python's main thread: at import, and again in the
+// child of a fork (whose main thread is the thread that forked).
 void RECORDMAINTHREAD();
 
 // Whether the calling thread is Python's main thread.
