@@ -55,7 +55,8 @@ class CALLSTOP {
 
 // FN(LIMITS) without the interpreter lock, LIMITS holding MAXLENGTH and the
 // call's stop request. korvel::BoundExceeded becomes korvel.BoundExceeded
-// naming MAXLENGTH, korvel::Interrupted the pending Python exception; other
+// naming MAXLENGTH (without one, the capacity of a word, 2^31 - 1 letters),
+// korvel::Interrupted the pending Python exception; other
 // exceptions pass through (std::bad_alloc is MemoryError). FN must touch no
 // Python object.
 template <class FUNCTION>
@@ -68,10 +69,7 @@ auto COMPUTE(std::optional<std::size_t> MAXLENGTH, FUNCTION&& FN) {
   } catch (const korvel::Interrupted&) {
     RAISEINTERRUPTED();
   } catch (const korvel::BoundExceeded&) {
-    if (!MAXLENGTH) {
-      throw;
-    }
-    RAISEBOUNDEXCEEDED(*MAXLENGTH);
+    RAISEBOUNDEXCEEDED(MAXLENGTH.value_or(static_cast<std::size_t>(BraidBasics::BMAXRECORD)));
   }
 }
 
