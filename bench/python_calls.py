@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Calls per second of korvel.is_trivial and korvel.compare from Python on
-20- and 500-letter words, next to the C++ time of the same core calls on the
+20- and 500-letter words (as str, and compare also on korvel.Braid values),
+next to the C++ time of the same calls of the interface for programs on the
 same words (bench/pythoncalls_bench.cpp), and the difference: what the
 Python module adds to one call. Times are the best of three runs; on a
 shared machine the long calls vary by tens of percent from run to run, so
@@ -61,11 +62,13 @@ def main():
     cxx = cxx_seconds(sys.argv[1]) if len(sys.argv) > 1 else {}
     print(f"korvel {korvel.__version__}, Python {sys.version.split()[0]}")
     print(f"{'call':<24}{'calls/s (Python)':>18}{'Python':>12}{'C++':>12}{'overhead':>12}")
-    for name, function, key in (("is_trivial", korvel.is_trivial, "BM_IsTrivial"),
-                                ("compare", korvel.compare, "BM_Compare")):
+    rows = (("is_trivial", korvel.is_trivial, "BM_IsTrivial", (0, 20, 500), str),
+            ("compare", korvel.compare, "BM_Compare", (20, 500), str),
+            ("compare Braid", korvel.compare, "BM_CompareBraids", (20, 500), korvel.Braid))
+    for name, function, key, lengths, kind in rows:
         # The empty word (is_trivial only) measures the cost of a call itself.
-        for length in ((0, 20, 500) if name == "is_trivial" else (20, 500)):
-            words = words_of(length)
+        for length in lengths:
+            words = [kind(w) for w in words_of(length)]
             if name == "is_trivial":
                 args = [(w,) for w in words]
             else:

@@ -380,8 +380,8 @@ void REGISTERBOUNDEXCEEDED(py::module_& M) {
       if (P) {
         std::rethrow_exception(P);
       }
-    } catch (const korvel::BoundExceeded&) {
-      (*BOUNDEXCEEDEDTYPE)(BOUNDMESSAGEOF(BraidBasics::BMAXLENGTH).c_str());
+    } catch (const korvel::BoundExceeded& E) {
+      (*BOUNDEXCEEDEDTYPE)(E.what());
     }
   });
 }

@@ -123,10 +123,9 @@ korvel::Method METHODOF(std::string_view METHOD, korvel::Ordering ORDERING);
 std::optional<std::size_t> MAXLENGTHARGUMENT(py::handle MAXLENGTH);
 
 // Defines korvel.BoundExceeded (a subclass of ArithmeticError). A
-// computation under a limit that throws korvel::BoundExceeded is reported by
-// RAISEBOUNDEXCEEDED with its limit (see calls.h); one that escapes
-// elsewhere, from the computations that keep the console's bound, reaches
-// Python with the console's message.
+// computation that throws korvel::BoundExceeded is reported by
+// RAISEBOUNDEXCEEDED with its limit (see calls.h); one thrown anywhere else
+// reaches Python with the core's own text.
 void REGISTERBOUNDEXCEEDED(py::module_& M);
 
 // Raises korvel.BoundExceeded for a computation under the limit LIMIT, with

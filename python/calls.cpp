@@ -13,7 +13,8 @@ unsigned long MAINTHREAD = 0;
 }  // namespace
 
 void RECORDMAINTHREAD() {
-  MAINTHREAD = py::module_::import("threading").attr("main_thread")().attr("ident").cast<unsigned long>();
+  MAINTHREAD =
+      py::module_::import("threading").attr("main_thread")().attr("ident").cast<unsigned long>();
 }
 
 bool ONMAINTHREAD() { return PyThread_get_thread_ident() == MAINTHREAD; }

@@ -28,7 +28,8 @@ namespace korvelpython {
 // computation on the main thread.
 inline constexpr std::chrono::milliseconds SIGNALINTERVAL{20};
 
-// Records the identity of Python's main thread; called once at import.
+// Records the identity of Python's main thread: at import, and again in the
+// child of a fork (whose main thread is the thread that forked).
 void RECORDMAINTHREAD();
 
 // Whether the calling thread is Python's main thread.
@@ -54,7 +55,8 @@ class CALLSTOP {
 
 // FN(LIMITS) without the interpreter lock, LIMITS holding MAXLENGTH and the
 // call's stop request. korvel::BoundExceeded becomes korvel.BoundExceeded
-// naming MAXLENGTH, korvel::Interrupted the pending Python exception; other
+// naming MAXLENGTH (without one, the capacity of a word, 2^31 - 1 letters),
+// korvel::Interrupted the pending Python exception; other
 // exceptions pass through (std::bad_alloc is MemoryError). FN must touch no
 // Python object.
 template <class FUNCTION>
@@ -67,10 +69,7 @@ auto COMPUTE(std::optional<std::size_t> MAXLENGTH, FUNCTION&& FN) {
   } catch (const korvel::Interrupted&) {
     RAISEINTERRUPTED();
   } catch (const korvel::BoundExceeded&) {
-    if (!MAXLENGTH) {
-      throw;
-    }
-    RAISEBOUNDEXCEEDED(*MAXLENGTH);
+    RAISEBOUNDEXCEEDED(MAXLENGTH.value_or(static_cast<std::size_t>(BraidBasics::BMAXRECORD)));
   }
 }
 

@@ -65,6 +65,8 @@ References:
   M.attr("MAX_STRANDS") = BraidBasics::BMAXWIDTH;
 
   korvelpython::RECORDMAINTHREAD();
+  pybind11::module_::import("os").attr("register_at_fork")(
+      pybind11::arg("after_in_child") = pybind11::cpp_function(&korvelpython::RECORDMAINTHREAD));
   korvelpython::REGISTERBOUNDEXCEEDED(M);
   korvelpython::BRAIDCLASS CLASS = korvelpython::BINDBRAID(M);
   korvelpython::BINDREDUCTION(M, CLASS);

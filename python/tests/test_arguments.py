@@ -273,3 +273,42 @@ def test_fifty_strand_braids_through_tietze_lists():
         assert korvel.equivalent(reduced, w)
         assert korvel.sign(w) == korvel.compare(w, [])
         assert korvel.sign(w) == -korvel.sign(back)
+
+
+@pytest.mark.parametrize("call, error, message", [
+    (lambda: korvel.sign(5), TypeError,
+     "a braid is a korvel.Braid, a str of letters, a sequence of non-zero ints or an object "
+     "with a Tietze() method, not int"),
+    (lambda: korvel.sign([1, "a"]), TypeError,
+     "item 1 of a Tietze sequence is 'a'; its letters are ints"),
+    (lambda: korvel.sign([1, True]), TypeError,
+     "item 1 of a Tietze sequence is True; its letters are ints"),
+    (lambda: korvel.compare("a", "b", "X"), ValueError, "ordering must be 'R', 'F' or 'U', not 'X'"),
+    (lambda: korvel.compare("a", "b", "U", "coordinates"), ValueError,
+     "the U-ordering is decided by handle reduction only: method 'coordinates' serves the "
+     "orderings 'R' and 'F'"),
+    (lambda: korvel.left_normal_form("a", strands=2.0), TypeError,
+     "strands must be None or an int, not float"),
+    (lambda: korvel.left_normal_form("abc", strands=3), ValueError,
+     "strands is 3, but the word needs 4"),
+    (lambda: korvel.alternating_normal_form([50]), ValueError,
+     "the alternating normal form is computed on at most 50 strands; this word needs 51"),
+    (lambda: korvel.svg("abA", (0, 4)), ValueError,
+     "mark (0, 4) is not a stretch of the 3 letters of the word: 0 <= start <= stop <= 3 is "
+     "needed"),
+    (lambda: korvel.svg("abA", "ab"), TypeError, "mark must be None or a pair (start, stop) of ints"),
+    (lambda: korvel.Braid.generator(0), ValueError,
+     "a generator is sigma_i or its inverse, 1 <= |i| <= 32766, not 0"),
+    (lambda: korvel._braid(3, b"\x01", None), ValueError, "not the pickled state of a korvel.Braid"),
+    (lambda: korvel.braid_table(2, "r"), ValueError, "ordering must be 'R', 'F' or 'U', not 'r'"),
+])
+def test_every_error_has_its_message(call, error, message):
+    with pytest.raises(error) as raised:
+        call()
+    assert str(raised.value) == message
+
+
+def test_the_alternating_normal_form_up_to_50_strands():
+    assert korvel.alternating_normal_form([49]) == (49,)
+    assert korvel.alternating_normal_form([48, 49, 48]) == korvel.alternating_normal_form(
+        [49, 48, 49])

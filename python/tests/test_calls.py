@@ -185,3 +185,23 @@ def test_the_lock_is_released_during_a_computation():
     """)
     assert report["call"] > 0.2, "the call was too short to tell"
     assert report["other_ran_during_call"]
+
+
+def test_sigint_in_the_child_of_a_fork_from_another_thread():
+    # The child's main thread is the thread that forked; Ctrl-C reaches it.
+    report = run_child(INTERRUPT + """
+    result = {}
+    def fork_and_wait():
+        pid = os.fork()
+        if pid == 0:
+            word = [1, 2, -3, 4] * 500_000
+            child = interrupted(lambda: korvel.sign(korvel.Braid(word) ** 4,
+                                                    method="coordinates"))
+            os._exit(0 if child["interrupted"] and child["latency"] < 1.0 else 1)
+        result["status"] = os.waitpid(pid, 0)[1]
+    thread = threading.Thread(target=fork_and_wait)
+    thread.start()
+    thread.join()
+    print(json.dumps({"child_status": result["status"]}))
+    """)
+    assert report["child_status"] == 0

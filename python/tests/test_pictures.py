@@ -108,6 +108,13 @@ def test_pictures_of_braids_past_the_console_sizes():
     assert korvel.svg([1, 27]) == korvel.svg(korvel.Braid([1, 27]))
 
 
+def test_jupyter_shows_the_repr_of_braids_past_the_console_sizes():
+    assert korvel.Braid("ab" * 1000)._repr_svg_() is not None            # 2000 letters
+    assert korvel.Braid("ab" * 1000 + "a")._repr_svg_() is None
+    assert korvel.Braid("a", strands=50)._repr_svg_() is not None
+    assert korvel.Braid("a", strands=51)._repr_svg_() is None
+
+
 def test_pictures_agree_with_the_program_options():
     program = os.environ.get("KORVEL_BINARY")
     if not program:
