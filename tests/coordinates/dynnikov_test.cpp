@@ -25,53 +25,29 @@ namespace {
 
 // ---------------------------------------------------------------------------
 // Handle reduction of the core, the second exact method: the only code of
-// this file that knows the core's braid record (at most BMAXLENGTH letters
-// on BMAXWIDTH strands) and its global ordering option. nullopt when a word
-// does not fit the record or its reduction would outgrow it.
+// this file that knows the core's braid record. Computed without a length
+// limit and with the ordering as an argument; nullopt is kept in the
+// signature for a reduction abandoned at a limit, which none is given here.
 
-std::optional<BraidBasics::BRAID> core_braid(const coordtest::word& w, int strands) {
-  if (w.size() > static_cast<std::size_t>(BraidBasics::BMAXLENGTH) || strands > BraidBasics::BMAXWIDTH) {
-    return std::nullopt;
-  }
+BraidBasics::BRAID core_braid(const coordtest::word& w, int strands) {
   BraidBasics::BRAID b;
+  BraidBasics::BROOM(b, static_cast<std::int64_t>(w.size()));
   b.L = static_cast<std::int32_t>(w.size());
   b.W = strands;
   for (std::size_t r = 0; r < w.size(); ++r) {
-    b.V[r + 1] = static_cast<std::int8_t>(w[r]);
+    b.V[r + 1] = w[r];
   }
   return b;
 }
 
 // The sign of w in the R-ordering, or the F-ordering when flipped: -1, 0, 1.
 std::optional<int> handle_sign(const coordtest::word& w, int strands, bool flipped) {
-  const auto b = core_braid(w, strands);
-  if (!b) {
-    return std::nullopt;
-  }
-  const char saved = handlereduction::BORDEROPTION;
-  handlereduction::BORDEROPTION = flipped ? 'F' : 'R';
-  char s;
-  try {
-    s = handlereduction::BSIGN(*b);
-  } catch (const BraidBasics::BOUNDEXCEEDED&) {
-    handlereduction::BORDEROPTION = saved;
-    return std::nullopt;
-  }
-  handlereduction::BORDEROPTION = saved;
+  const char s = handlereduction::BSIGN(core_braid(w, strands), flipped ? 'F' : 'R', BraidBasics::BUNLIMITED());
   return s == '+' ? 1 : s == '-' ? -1 : 0;
 }
 
 std::optional<bool> handle_equal(const coordtest::word& a, const coordtest::word& b, int strands) {
-  const auto x = core_braid(a, strands);
-  const auto y = core_braid(b, strands);
-  if (!x || !y || a.size() + b.size() > static_cast<std::size_t>(BraidBasics::BMAXLENGTH)) {
-    return std::nullopt;
-  }
-  try {
-    return handlereduction::BEQUIV(*x, *y);
-  } catch (const BraidBasics::BOUNDEXCEEDED&) {
-    return std::nullopt;
-  }
+  return handlereduction::BEQUIV(core_braid(a, strands), core_braid(b, strands), BraidBasics::BUNLIMITED());
 }
 // ---------------------------------------------------------------------------
 
