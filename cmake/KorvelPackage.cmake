@@ -1,7 +1,7 @@
-# The installed C++ package: the four core libraries with their headers, the
-# CMake package Korvel (targets Korvel::basics, Korvel::braidbasics,
-# Korvel::handlereduction, Korvel::braidconjugacy, each carrying the libraries
-# it needs) and the pkg-config file korvel.pc.
+# The installed C++ package: the four core libraries and the Garside library
+# with their headers, the CMake package Korvel (targets Korvel::basics,
+# Korvel::braidbasics, Korvel::handlereduction, Korvel::braidconjugacy,
+# Korvel::garside, each carrying the libraries it needs) and the pkg-config file korvel.pc.
 #
 #   cmake --install build --prefix P
 #
@@ -16,7 +16,7 @@ set(KORVEL_VERSION 1.1)  # the version the banner shows
 
 set(KORVEL_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Korvel)
 
-install(TARGETS basics braidbasics handlereduction braidconjugacy
+install(TARGETS basics braidbasics handlereduction braidconjugacy garside
         EXPORT KorvelTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvel)
