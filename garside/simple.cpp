@@ -1,5 +1,6 @@
 #include "garside/simple.h"
 
+#include <algorithm>
 #include <bit>
 #include <stdexcept>
 #include <string>
@@ -61,7 +62,7 @@ Simple delta_times(const Simple& s) {
 // entries k and k+1 of a permutation, which can only change the descents at
 // k - 1 and k + 1; so the scan steps back one place after each strip and the
 // whole costs O(n + length of the meet).
-Simple meet_of(const Simple& a, const Simple& b) {
+Simple greedy_meet(const Simple& a, const Simple& b) {
   const int n = a.strands();
   Simple x = a;
   Simple y = b;
@@ -88,6 +89,74 @@ Simple meet_of(const Simple& a, const Simple& b) {
     p[i] = q[pa[i]];
   }
   return x;
+}
+
+// The left meet by merge sort, O(n log n) whatever the lengths. Strand i
+// ends before strand j > i in a ^ b exactly when a chain i = k_0 < k_1 < ... <
+// k_m = j has each k_t ending before k_(t+1) in a or in b (the pairs that do
+// not cross in the meet are the transitive closure of those that cross in
+// neither). Merge sort keeps each block in the order of the meet. When the
+// heads are x of the left block and y of the right one, such a chain from x
+// to y passes through the left block only (an element of the right block
+// before y would already be out, and x before it): so x goes first exactly
+// when some remaining strand w of the left block ends before y in a or in b,
+// that is when the least end in a, or in b, of the remaining left strands is
+// below y's.
+Simple merge_meet(const Simple& a, const Simple& b) {
+  const int n = a.strands();
+  const Simple::Index* pa = a.data();
+  const Simple::Index* pb = b.data();
+  std::vector<Simple::Index> order(static_cast<std::size_t>(n));
+  std::vector<Simple::Index> merged(static_cast<std::size_t>(n));
+  std::vector<Simple::Index> least_a(static_cast<std::size_t>(n));
+  std::vector<Simple::Index> least_b(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    order[static_cast<std::size_t>(i)] = static_cast<Simple::Index>(i);
+  }
+  for (std::size_t width = 1; width < order.size(); width *= 2) {
+    for (std::size_t lo = 0; lo < order.size(); lo += 2 * width) {
+      const std::size_t mid = std::min(lo + width, order.size());
+      const std::size_t hi = std::min(lo + 2 * width, order.size());
+      for (std::size_t t = mid; t-- > lo;) {
+        least_a[t] = pa[order[t]];
+        least_b[t] = pb[order[t]];
+        if (t + 1 < mid) {
+          least_a[t] = std::min(least_a[t], least_a[t + 1]);
+          least_b[t] = std::min(least_b[t], least_b[t + 1]);
+        }
+      }
+      std::size_t i = lo;
+      std::size_t j = mid;
+      std::size_t k = lo;
+      while (i < mid && j < hi) {
+        const Simple::Index y = order[j];
+        if (least_a[i] > pa[y] && least_b[i] > pb[y]) {
+          merged[k++] = y;
+          ++j;
+        } else {
+          merged[k++] = order[i++];
+        }
+      }
+      while (i < mid) {
+        merged[k++] = order[i++];
+      }
+      while (j < hi) {
+        merged[k++] = order[j++];
+      }
+    }
+    order.swap(merged);
+  }
+  Simple m = blank(n);
+  for (int pos = 0; pos < n; ++pos) {
+    m.data()[order[static_cast<std::size_t>(pos)]] = static_cast<Simple::Index>(pos);
+  }
+  return m;
+}
+
+// The greedy meet costs O(n + its length), at most O(n^2): the better choice
+// up to 64 strands, where the meets of normal forms are short.
+Simple meet_of(const Simple& a, const Simple& b) {
+  return a.strands() <= 64 ? greedy_meet(a, b) : merge_meet(a, b);
 }
 
 // Up to 64 strands: the crossing pairs of a simple braid as bit masks, below[i]
