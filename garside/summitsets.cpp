@@ -29,8 +29,8 @@ std::vector<std::vector<Conjugate>> by_orbits(const SummitGraph& graph) {
 }  // namespace
 
 SetTooLarge::SetTooLarge(const std::string& set_name, std::size_t limit)
-    : std::runtime_error("garside: the " + set_name + " has more than " + std::to_string(limit) +
-                         " elements, the limit given"),
+    : std::runtime_error("garside: the " + set_name + " has more elements than the limit of " +
+                         std::to_string(limit)),
       set_name_(set_name),
       limit_(limit) {}
 
@@ -39,7 +39,8 @@ SummitGraph::SummitGraph(SummitKind kind, Conjugate start, std::size_t max_eleme
     : kind_(kind),
       start_conjugator_(std::move(start.conjugator)),
       max_elements_(max_elements),
-      stop_(stop) {
+      stop_(stop),
+      index_(16, IndexHash{&nodes_}, IndexEqual{&nodes_}) {
   if (kind_ == SummitKind::super_summit) {
     orbits_.emplace_back();
   }
@@ -63,11 +64,12 @@ void SummitGraph::add_one(NormalForm element, std::size_t parent, Simple edge) {
   if (max_elements_ != 0 && nodes_.size() >= max_elements_) {
     throw SetTooLarge(name(), max_elements_);
   }
-  const std::size_t i = nodes_.size();
-  if (!index_.emplace(element, i).second) {
+  if (index_.find(element) != index_.end()) {
     throw std::logic_error("garside: a summit orbit met a member of another orbit");
   }
+  const std::size_t i = nodes_.size();
   nodes_.push_back(Node{std::move(element), parent, std::move(edge)});
+  index_.insert(i);
   if (kind_ == SummitKind::super_summit) {
     orbits_.front().push_back(i);
   }
@@ -107,7 +109,7 @@ std::optional<std::size_t> SummitGraph::find(const NormalForm& x) const {
   if (it == index_.end()) {
     return std::nullopt;
   }
-  return it->second;
+  return *it;
 }
 
 bool SummitGraph::expand_next() {

@@ -24,11 +24,14 @@
 // the first is the element reached from x by the walk of summit.h, and each
 // orbit starts with the member found first and follows the operation.
 //
-// Limits: MAX_ELEMENTS (0: no limit) bounds the number of members; the
-// computation throws SetTooLarge as soon as one more member would be needed,
-// so that memory stays in proportion to the limit. STOP is polled between
-// members and inside every long loop; a stop request throws
-// basics::INTERRUPTED and nothing is returned.
+// Limits: MAX_ELEMENTS bounds the number of members; the computation throws
+// SetTooLarge as soon as one more member would be needed, so that memory stays
+// in proportion to the limit (a member takes a few hundred bytes: its normal
+// form, the simple braid that reached it and an index entry). The default,
+// kDefaultMaxElements, keeps a call that names no limit to about a hundred
+// megabytes; 0 means no limit. STOP is polled between members and inside
+// every long loop; a stop request throws basics::INTERRUPTED and nothing is
+// returned.
 //
 // Costs: per member, n - 1 closures of a generator; each costs O(r) meets and
 // joins of simple braids per round for SSS, and for USS and SC a few rounds of
@@ -41,7 +44,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "basics/interrupt.h"
@@ -50,6 +53,9 @@
 #include "garside/summit.h"
 
 namespace garside {
+
+// The limit on the members of a set when the caller gives none.
+constexpr std::size_t kDefaultMaxElements = 100000;
 
 // Thrown when a set has more members than the limit allows.
 class SetTooLarge : public std::runtime_error {
@@ -63,13 +69,13 @@ class SetTooLarge : public std::runtime_error {
   std::size_t limit_;
 };
 
-std::vector<Conjugate> super_summit_set(const NormalForm& x, std::size_t max_elements = 0,
+std::vector<Conjugate> super_summit_set(const NormalForm& x, std::size_t max_elements = kDefaultMaxElements,
                                         const basics::STOPREQUEST* stop = nullptr);
 std::vector<std::vector<Conjugate>> ultra_summit_set(const NormalForm& x,
-                                                     std::size_t max_elements = 0,
+                                                     std::size_t max_elements = kDefaultMaxElements,
                                                      const basics::STOPREQUEST* stop = nullptr);
 std::vector<std::vector<Conjugate>> sliding_circuits(const NormalForm& x,
-                                                     std::size_t max_elements = 0,
+                                                     std::size_t max_elements = kDefaultMaxElements,
                                                      const basics::STOPREQUEST* stop = nullptr);
 
 enum class SummitKind { super_summit, ultra_summit, sliding_circuits };
@@ -83,6 +89,9 @@ class SummitGraph {
   // carries the input to it.
   SummitGraph(SummitKind kind, Conjugate start, std::size_t max_elements,
               const basics::STOPREQUEST* stop);
+  // The index refers to the members by address: not copied, not moved.
+  SummitGraph(const SummitGraph&) = delete;
+  SummitGraph& operator=(const SummitGraph&) = delete;
 
   // Explores until TARGET (if given) is a member, or the whole set is known;
   // returns TARGET's number, or nothing if the whole set does not hold it.
@@ -125,8 +134,24 @@ class SummitGraph {
   NormalForm start_conjugator_;
   std::size_t max_elements_;
   const basics::STOPREQUEST* stop_;
+  // The members by their elements, held once: the index stores member
+  // numbers and looks the elements up in nodes_.
+  struct IndexHash {
+    using is_transparent = void;
+    const std::vector<Node>* nodes;
+    std::size_t operator()(std::size_t i) const { return NormalFormHash{}((*nodes)[i].element); }
+    std::size_t operator()(const NormalForm& x) const { return NormalFormHash{}(x); }
+  };
+  struct IndexEqual {
+    using is_transparent = void;
+    const std::vector<Node>* nodes;
+    const NormalForm& of(std::size_t i) const { return (*nodes)[i].element; }
+    const NormalForm& of(const NormalForm& x) const { return x; }
+    template <class A, class B>
+    bool operator()(const A& a, const B& b) const { return of(a) == of(b); }
+  };
   std::vector<Node> nodes_;
-  std::unordered_map<NormalForm, std::size_t, NormalFormHash> index_;
+  std::unordered_set<std::size_t, IndexHash, IndexEqual> index_;
   std::vector<std::vector<std::size_t>> orbits_;
   std::size_t next_ = 0;  // the next member (SSS) or orbit (USS, SC) to expand
 };
