@@ -4,11 +4,55 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "garside/summit.h"
 #include "garside/summitsets.h"
 
 namespace garside {
+
+namespace {
+
+// Two invariants of conjugacy that cost one pass over the factors: the
+// exponent sum (Delta has n(n-1)/2 letters, a simple braid as many as its
+// crossings) and the cycle type of the permutation of the strands (conjugate
+// braids have conjugate permutations).
+std::int64_t exponent_sum(const NormalForm& x) {
+  std::int64_t sum = x.delta * (static_cast<std::int64_t>(x.strands) * (x.strands - 1) / 2);
+  for (const Simple& f : x.factors) {
+    sum += f.length();
+  }
+  return sum;
+}
+
+std::vector<int> cycle_type(const NormalForm& x) {
+  const auto n = static_cast<std::size_t>(x.strands);
+  std::vector<std::size_t> p(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    p[i] = x.delta % 2 == 0 ? i : n - 1 - i;
+  }
+  for (const Simple& f : x.factors) {
+    for (std::size_t i = 0; i < n; ++i) {
+      p[i] = f[static_cast<int>(p[i])];
+    }
+  }
+  std::vector<bool> seen(n, false);
+  std::vector<int> type;
+  for (std::size_t i = 0; i < n; ++i) {
+    int length = 0;
+    for (std::size_t j = i; !seen[j]; j = p[j]) {
+      seen[j] = true;
+      ++length;
+    }
+    if (length > 0) {
+      type.push_back(length);
+    }
+  }
+  std::sort(type.begin(), type.end());
+  return type;
+}
+
+}  // namespace
 
 std::optional<NormalForm> conjugating_braid(const NormalForm& a, const NormalForm& b,
                                             std::size_t max_elements,
@@ -16,6 +60,9 @@ std::optional<NormalForm> conjugating_braid(const NormalForm& a, const NormalFor
   if (a.strands != b.strands) {
     throw std::invalid_argument("garside: braids on " + std::to_string(a.strands) + " and " +
                                 std::to_string(b.strands) + " strands");
+  }
+  if (exponent_sum(a) != exponent_sum(b) || cycle_type(a) != cycle_type(b)) {
+    return std::nullopt;
   }
   Conjugate sa = sliding_circuit_element(a, stop);
   const Conjugate sb = sliding_circuit_element(b, stop);
