@@ -1,9 +1,10 @@
-# The installed C++ package: the four core libraries with their headers, the
-# CMake package Korvel (targets Korvel::basics, Korvel::braidbasics,
-# Korvel::handlereduction, Korvel::braidconjugacy, each carrying the libraries
-# it needs) and the pkg-config file korvel.pc; with them, when GMP was found,
-# the library of Dynnikov coordinates, Korvel::coordinates (in the CMake
-# package only; it links gmpxx and gmp).
+# The installed C++ package: the four core libraries and the Garside library
+# with their headers, the CMake package Korvel (targets Korvel::basics,
+# Korvel::braidbasics, Korvel::handlereduction, Korvel::braidconjugacy,
+# Korvel::garside, each carrying the libraries it needs) and the pkg-config
+# file korvel.pc; with them, when GMP was found, the library of Dynnikov
+# coordinates, Korvel::coordinates, and the interface for programs,
+# Korvel::korvel (in the CMake package only; they link gmpxx and gmp).
 #
 #   cmake --install build --prefix P
 #
@@ -18,7 +19,7 @@ set(KORVEL_VERSION 1.1)  # the version the banner shows
 
 set(KORVEL_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Korvel)
 
-set(KORVEL_INSTALLED_LIBRARIES basics braidbasics handlereduction braidconjugacy)
+set(KORVEL_INSTALLED_LIBRARIES basics braidbasics handlereduction braidconjugacy garside)
 # With GMP: the coordinates and the interface for programs, Korvel::korvel.
 foreach(library coordinates interface)
   if(TARGET ${library})
