@@ -3,3 +3,4 @@
 
 #include "korvel/braid.h"
 #include "korvel/computations.h"
+#include "korvel/conjugacy.h"
