@@ -1,6 +1,5 @@
 #include "handlereduction/reduction.h"
 
-#include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -27,68 +26,47 @@ namespace {
 inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 
 // Free reduction after the handle reduced in the current pass, whose reduct
-// now fills FIRST..LAST, on a word held with a gap (the front V[1..F], the
-// back V[G..E]; see LEFTMOSTREDUCE). The reduct itself is freely reduced
-// when the word was (its new letters s^(+-e) stand between letters of other
-// indices, and the lowered letters of one run keep the one sign of the
-// handle's letters of index I+1), so letters cancel only across its two ends,
-// possibly in cascade. V[1..FIRST-1] is freely reduced in every pass: before
-// the first free reduction it lies left of the first handle to close, and an
-// adjacent pair x x^-1 is a handle. A stack sweep from FIRST therefore gives
-// the freely reduced word; when the whole word was freely reduced before the
+// now fills FIRST..LAST. The reduct itself is freely reduced when the word
+// was (its new letters s^(+-e) stand between letters of other indices, and
+// the lowered letters of one run keep the one sign of the handle's letters
+// of index I+1), so letters cancel only across its two ends, possibly in
+// cascade. V[1..FIRST-1] is freely reduced in every pass: before the first
+// free reduction it lies left of the first handle to close, and an adjacent
+// pair x x^-1 is a handle. A stack sweep from FIRST therefore gives the
+// freely reduced word; when the whole word was freely reduced before the
 // pass (CLEAN), the sweep stops at the first letter right of the reduct that
-// cancels nothing, since everything after it is unchanged. Letters of the
-// back that the sweep consumes leave the back; a sweep that is not CLEAN
-// takes the whole back into the front.
+// cancels nothing, since everything after it is unchanged.
 //
 // Returns the first position whose letter may differ from the word before
 // the free reduction.
-std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, bool CLEAN,
-                              std::int32_t& F, std::int32_t& G, std::int32_t E) {
+std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, bool CLEAN) {
   BLETTER* const V = B.V.data();
   std::int32_t TOP = FIRST - 1;
   std::int32_t LOWEST = TOP;
-  for (std::int32_t R = FIRST; R <= F; ++R) {
+  for (std::int32_t R = FIRST; R <= B.L; ++R) {
     if (TOP > 0 && V[TOP] + V[R] == 0) {
       --TOP;
       if (TOP < LOWEST) {
         LOWEST = TOP;
       }
     } else if (CLEAN && R > LAST) {
-      const std::int32_t REST = F - R + 1;
+      const std::int32_t REST = B.L - R + 1;
       if (TOP + 1 != R) {
         std::memmove(&V[TOP + 1], &V[R], REST * sizeof(BLETTER));
       }
-      F = TOP + REST;
-      return LOWEST + 1;
+      TOP += REST;
+      break;
     } else {
       V[++TOP] = V[R];
     }
   }
-  // Every letter of the back lies right of the reduct. TOP stays below G.
-  while (G <= E) {
-    const BLETTER X = V[G];
-    if (TOP > 0 && V[TOP] + X == 0) {
-      --TOP;
-      ++G;
-      if (TOP < LOWEST) {
-        LOWEST = TOP;
-      }
-    } else if (CLEAN) {
-      break;
-    } else {
-      V[++TOP] = X;
-      ++G;
-    }
-  }
-  F = TOP;
+  B.L = TOP;
   return LOWEST + 1;
 }
 
 // The leftmost strategy with or without free reduction, giving exactly the
 // words of the plain loop "FINDHANDLE, REDUCEHANDLE[, BFREEREDUCE]" without
-// scanning the whole word again on every pass, and without moving the whole
-// rest of the word on every pass.
+// scanning the whole word again on every pass.
 //
 // The scan of FINDHANDLE keeps the pending letters, whose indices increase
 // from left to right: after position q they are q itself, the nearest letter
@@ -102,17 +80,6 @@ std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, b
 // state from the chain of START-1 and scans on from START. PREVIOUS of the
 // positions before START stays valid since it depends on the prefix only.
 //
-// The word is held with a gap: its letters 1..F are V[1..F] (the front) and
-// the others V[G..E], E the last slot of the vector (the back), so that
-// position q > F lies at V[q + G - F - 1]. A pass scans the front, then the
-// back; when its handle ends in the back, the letters scanned there move to
-// the front, so the handle and everything before it is in the front, where
-// the reduction and the free reduction work as on a plain word whose length
-// is F. What follows the handle stays where it is: each pass moves only what
-// it scanned, instead of the whole rest of the word. The gap is closed when
-// the reduction ends, and also when it is abandoned, so the record is always
-// left a plain word.
-//
 // Returns the number of passes, the last one (which finds no handle)
 // included.
 std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
@@ -123,135 +90,78 @@ std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
   BSCRATCH<std::int32_t, 2048> PREVIOUS(static_cast<std::size_t>(B.L) + 1);
   // The pending letters, bottom first: positions and letters, indices
   // strictly increasing upwards, so at most one per strand.
-  BSCRATCH<std::int32_t, 64> PENDPOS(static_cast<std::size_t>(B.W) + 1);
-  BSCRATCH<BLETTER, 64> PENDLETTER(static_cast<std::size_t>(B.W) + 1);
+  BSCRATCH<std::int32_t, 64> PENDPOSSPACE(static_cast<std::size_t>(B.W) + 1);
+  BSCRATCH<std::int32_t, 64> PENDLETTERSPACE(static_cast<std::size_t>(B.W) + 1);
+  BSCRATCH<std::int32_t, 64> PENDINDEXSPACE(static_cast<std::size_t>(B.W) + 1);
+  // Plain pointers for the scan, so that the compiler keeps them and the
+  // depth in registers; the pending letters are kept with their indices.
+  std::int32_t* const PENDPOS = &PENDPOSSPACE[0];
+  std::int32_t* const PENDLETTER = &PENDLETTERSPACE[0];
+  std::int32_t* const PENDINDEX = &PENDINDEXSPACE[0];
   std::int32_t DEPTH = 0;
 
   std::int32_t START = 1;
   bool CLEAN = false;  // the whole word is freely reduced
 
-  BraidBasics::BROOM(B, B.L);
-  std::int32_t F = B.L;                                    // the front: V[1..F]
-  std::int32_t E = static_cast<std::int32_t>(B.V.size()) - 1;  // the back: V[G..E]
-  std::int32_t G = E + 1;
-
-  // Makes the word plain again: the back follows the front.
-  const auto CLOSE = [&B, &F, &G, &E] {
-    const std::int32_t BACK = E - G + 1;
-    if (BACK > 0 && G != F + 1) {
-      std::memmove(&B.V[F + 1], &B.V[G], BACK * sizeof(BLETTER));
+  for (;;) {
+    // Each pass is a point where a stop request abandons the reduction: B is
+    // the caller's record, dropped with the computation.
+    BraidBasics::BCHECKSTOP(LIMITS);
+    const BLETTER* const V = B.V.data();
+    // Pending letters after START - 1, from the chain.
+    DEPTH = 0;
+    for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
+      PENDPOS[DEPTH++] = R;
     }
-    B.L = F + BACK;
-    G = E + 1;
-  };
+    for (std::int32_t J = 0, K = DEPTH - 1; J < K; ++J, --K) {
+      const std::int32_t T = PENDPOS[J];
+      PENDPOS[J] = PENDPOS[K];
+      PENDPOS[K] = T;
+    }
+    for (std::int32_t J = 0; J < DEPTH; ++J) {
+      PENDLETTER[J] = V[PENDPOS[J]];
+      PENDINDEX[J] = INDEX(PENDLETTER[J]);
+    }
 
-  try {
-    for (;;) {
-      // Each pass is a point where a stop request abandons the reduction.
-      BraidBasics::BCHECKSTOP(LIMITS);
-      BLETTER* const V = B.V.data();
-      const std::int32_t BACK = E - G + 1;
-      const std::int32_t LENGTH = F + BACK;
-      // Pending letters after START - 1, from the chain; all lie in the front.
-      DEPTH = 0;
-      for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
-        PENDPOS[DEPTH++] = R;
+    std::int32_t P = 0;
+    std::int32_t Q = START;
+    std::int32_t* const PREV = &PREVIOUS[0];
+    const std::int32_t LENGTH = B.L;
+    for (; Q <= LENGTH; ++Q) {
+      const std::int32_t X = V[Q];
+      const std::int32_t K = INDEX(X);
+      while (DEPTH > 0 && PENDINDEX[DEPTH - 1] > K) {
+        --DEPTH;
       }
-      for (std::int32_t J = 0, K = DEPTH - 1; J < K; ++J, --K) {
-        const std::int32_t T = PENDPOS[J];
-        PENDPOS[J] = PENDPOS[K];
-        PENDPOS[K] = T;
-      }
-      for (std::int32_t J = 0; J < DEPTH; ++J) {
-        PENDLETTER[J] = V[PENDPOS[J]];
-      }
-
-      std::int32_t P = 0;
-      // Takes the letter X at position Q into the scan state; true when it
-      // closes a handle, whose first position is then P.
-      const auto TAKE = [&](std::int32_t Q, BLETTER X) {
-        const std::int32_t K = INDEX(X);
-        while (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) > K) {
-          --DEPTH;
-        }
-        if (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) == K) {
-          if (PENDLETTER[DEPTH - 1] != X) {
-            P = PENDPOS[DEPTH - 1];  // same index, opposite sign: a handle closes
-            return true;
-          }
-          --DEPTH;  // same letter: the newer one replaces it
-        }
-        PREVIOUS[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : 0;
-        PENDPOS[DEPTH] = Q;
-        PENDLETTER[DEPTH] = X;
-        ++DEPTH;
-        return false;
-      };
-      std::int32_t Q = START;
-      for (; Q <= F; ++Q) {
-        if (TAKE(Q, V[Q])) {
+      if (DEPTH > 0 && PENDINDEX[DEPTH - 1] == K) {
+        if (PENDLETTER[DEPTH - 1] != X) {
+          P = PENDPOS[DEPTH - 1];  // same index, opposite sign: a handle closes
           break;
         }
+        --DEPTH;  // same letter: the newer one replaces it
       }
-      if (P == 0) {
-        const std::int32_t OFFSET = G - F - 1;
-        for (; Q <= LENGTH; ++Q) {
-          if (TAKE(Q, V[Q + OFFSET])) {
-            break;
-          }
-        }
-      }
-
-      if (P == 0) {
-        // No handle: the word is freely reduced already (x x^-1 would be a
-        // handle), so the free reduction of this last pass changes nothing.
-        CLOSE();
-        return PASSES + 1;
-      }
-
-      if (Q > F) {
-        // The handle ends in the back: what the pass scanned there joins the
-        // front.
-        const std::int32_t COUNT = Q - F;
-        std::memmove(&V[F + 1], &V[G], COUNT * sizeof(BLETTER));
-        F = Q;
-        G += COUNT;
-      }
-      if (G - F - 1 < Q - P) {
-        // The reduct grows by at most Q - P letters: widen the gap, moving
-        // the back to the end of a larger vector.
-        const std::int32_t BACKNOW = E - G + 1;
-        const std::size_t SIZE = std::max(2 * B.V.size(), B.V.size() + static_cast<std::size_t>(Q - P) + 64);
-        if (SIZE - 1 > static_cast<std::size_t>(BraidBasics::BMAXRECORD)) {
-          throw BraidBasics::BOUNDEXCEEDED{};
-        }
-        B.V.resize(SIZE);
-        E = static_cast<std::int32_t>(SIZE) - 1;
-        const std::int32_t NEWG = E - BACKNOW + 1;
-        if (BACKNOW > 0) {
-          std::memmove(&B.V[NEWG], &B.V[G], BACKNOW * sizeof(BLETTER));
-        }
-        G = NEWG;
-      }
-
-      // The front as a plain word of F letters, under the limit less the back.
-      BLIMITS FRONTLIMITS = LIMITS;
-      FRONTLIMITS.MAXLENGTH = LIMITS.MAXLENGTH - (E - G + 1);
-      B.L = F;
-      const std::int32_t OLDLENGTH = F;
-      REDUCEHANDLE(B, P, Q, INDEX(B.V[Q]), FRONTLIMITS);
-      F = B.L;
-      PREVIOUS.GROW(static_cast<std::size_t>(F + (E - G + 1)) + 1);
-      START = P;
-      if (FREE) {
-        START = FREEREDUCEAROUND(B, P, Q + (F - OLDLENGTH), CLEAN, F, G, E);
-        CLEAN = true;
-      }
-      ++PASSES;
+      PREV[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : 0;
+      PENDPOS[DEPTH] = Q;
+      PENDLETTER[DEPTH] = X;
+      PENDINDEX[DEPTH] = K;
+      ++DEPTH;
     }
-  } catch (...) {
-    CLOSE();
-    throw;
+
+    if (P == 0) {
+      // No handle: the word is freely reduced already (x x^-1 would be a
+      // handle), so the free reduction of this last pass changes nothing.
+      return PASSES + 1;
+    }
+
+    const std::int32_t OLDLENGTH = B.L;
+    REDUCEHANDLE(B, P, Q, INDEX(V[Q]), LIMITS);
+    PREVIOUS.GROW(static_cast<std::size_t>(B.L) + 1);
+    START = P;
+    if (FREE) {
+      START = FREEREDUCEAROUND(B, P, Q + (B.L - OLDLENGTH), CLEAN);
+      CLEAN = true;
+    }
+    ++PASSES;
   }
 }
 
