@@ -1,6 +1,7 @@
 #include "korvel/conjugacy.h"
 
 #include <algorithm>
+#include <string>
 
 #include "garside/conjugacy.h"
 #include "garside/normalform.h"
@@ -31,7 +32,12 @@ auto guarded(FN fn) {
   try {
     return fn();
   } catch (const garside::SetTooLarge& e) {
-    throw SetTooLarge(e.what());
+    std::string what = e.what();
+    const std::string prefix = "garside: ";
+    if (what.rfind(prefix, 0) == 0) {
+      what.erase(0, prefix.size());
+    }
+    throw SetTooLarge(what);
   }
 }
 

@@ -27,6 +27,10 @@ void BINDGARSIDE(pybind11::module_& M, BRAIDCLASS& CLASS);
 // svg, tikz, and the pictures of a Braid (_repr_svg_ for Jupyter).
 void BINDPICTURES(pybind11::module_& M, BRAIDCLASS& CLASS);
 
+// is_conjugate, conjugacy_representative, the summit sets, cycling,
+// decycling, inf, sup, canonical_length, and SetTooLarge.
+void BINDCONJUGACY(pybind11::module_& M, BRAIDCLASS& CLASS);
+
 // braid_table and its row type StudyRow.
 void BINDSTUDY(pybind11::module_& M);
 

@@ -71,6 +71,7 @@ References:
   korvelpython::BRAIDCLASS CLASS = korvelpython::BINDBRAID(M);
   korvelpython::BINDREDUCTION(M, CLASS);
   korvelpython::BINDGARSIDE(M, CLASS);
+  korvelpython::BINDCONJUGACY(M, CLASS);
   korvelpython::BINDPICTURES(M, CLASS);
   korvelpython::BINDSTUDY(M);
 }
