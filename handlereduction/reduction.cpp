@@ -82,22 +82,25 @@ std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, b
 //
 // Returns the number of passes, the last one (which finds no handle)
 // included.
+//
+// POS holds positions: 16 bits when the limit keeps every word below 2^15
+// letters (the console's computations, whose scratch then takes the room it
+// took when the record had a fixed capacity), 32 bits otherwise.
+template <typename POS>
 std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
   std::int64_t PASSES = 0;
 
   // Room for the console's words on the stack (2000 letters, and a pass
   // adds at most the strand count); longer words get what they need.
-  BSCRATCH<std::int32_t, 2048> PREVIOUS(static_cast<std::size_t>(B.L) + 1);
+  BSCRATCH<POS, 2048> PREVIOUS(static_cast<std::size_t>(B.L) + 1);
   // The pending letters, bottom first: positions and letters, indices
   // strictly increasing upwards, so at most one per strand.
-  BSCRATCH<std::int32_t, 64> PENDPOSSPACE(static_cast<std::size_t>(B.W) + 1);
-  BSCRATCH<std::int32_t, 64> PENDLETTERSPACE(static_cast<std::size_t>(B.W) + 1);
-  BSCRATCH<std::int32_t, 64> PENDINDEXSPACE(static_cast<std::size_t>(B.W) + 1);
+  BSCRATCH<POS, 64> PENDPOSSPACE(static_cast<std::size_t>(B.W) + 1);
+  BSCRATCH<BLETTER, 64> PENDLETTERSPACE(static_cast<std::size_t>(B.W) + 1);
   // Plain pointers for the scan, so that the compiler keeps them and the
-  // depth in registers; the pending letters are kept with their indices.
-  std::int32_t* const PENDPOS = &PENDPOSSPACE[0];
-  std::int32_t* const PENDLETTER = &PENDLETTERSPACE[0];
-  std::int32_t* const PENDINDEX = &PENDINDEXSPACE[0];
+  // depth in registers.
+  POS* const PENDPOS = &PENDPOSSPACE[0];
+  BLETTER* const PENDLETTER = &PENDLETTERSPACE[0];
   std::int32_t DEPTH = 0;
 
   std::int32_t START = 1;
@@ -111,39 +114,37 @@ std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
     // Pending letters after START - 1, from the chain.
     DEPTH = 0;
     for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
-      PENDPOS[DEPTH++] = R;
+      PENDPOS[DEPTH++] = static_cast<POS>(R);
     }
     for (std::int32_t J = 0, K = DEPTH - 1; J < K; ++J, --K) {
-      const std::int32_t T = PENDPOS[J];
+      const POS T = PENDPOS[J];
       PENDPOS[J] = PENDPOS[K];
       PENDPOS[K] = T;
     }
     for (std::int32_t J = 0; J < DEPTH; ++J) {
       PENDLETTER[J] = V[PENDPOS[J]];
-      PENDINDEX[J] = INDEX(PENDLETTER[J]);
     }
 
     std::int32_t P = 0;
     std::int32_t Q = START;
-    std::int32_t* const PREV = &PREVIOUS[0];
+    POS* const PREV = &PREVIOUS[0];
     const std::int32_t LENGTH = B.L;
     for (; Q <= LENGTH; ++Q) {
-      const std::int32_t X = V[Q];
+      const BLETTER X = V[Q];
       const std::int32_t K = INDEX(X);
-      while (DEPTH > 0 && PENDINDEX[DEPTH - 1] > K) {
+      while (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) > K) {
         --DEPTH;
       }
-      if (DEPTH > 0 && PENDINDEX[DEPTH - 1] == K) {
+      if (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) == K) {
         if (PENDLETTER[DEPTH - 1] != X) {
           P = PENDPOS[DEPTH - 1];  // same index, opposite sign: a handle closes
           break;
         }
         --DEPTH;  // same letter: the newer one replaces it
       }
-      PREV[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : 0;
-      PENDPOS[DEPTH] = Q;
+      PREV[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : static_cast<POS>(0);
+      PENDPOS[DEPTH] = static_cast<POS>(Q);
       PENDLETTER[DEPTH] = X;
-      PENDINDEX[DEPTH] = K;
       ++DEPTH;
     }
 
@@ -163,6 +164,16 @@ std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
     }
     ++PASSES;
   }
+}
+
+// The reduction with the narrowest positions that the limit allows: a word
+// never passes LIMITS.MAXLENGTH letters, and a pass adds at most W letters
+// before the next check.
+std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
+  if (LIMITS.MAXLENGTH + B.W < 32767) {
+    return LEFTMOSTREDUCE<std::int16_t>(B, FREE, LIMITS);
+  }
+  return LEFTMOSTREDUCE<std::int32_t>(B, FREE, LIMITS);
 }
 
 // The console's record of a reduction: the globals it reports through.
