@@ -169,7 +169,7 @@ sigma_i, -i for its inverse, 1 <= |i| <= 32766), another Braid, or any
 object with a Tietze() method, such as a SageMath braid, whose strand count
 comes from its strands() or parent().strands(). strands is the number of
 strands, up to 32767: by default the braid's own, or one more than the
-largest index; it may be larger, never smaller (ValueError).
+largest index; it may be more than the word needs, never fewer (ValueError).
 
 Braids are values: a * b is the product (the word of a, then that of b), ~b
 and b.inverse() the inverse, b ** k the k-th power for any int k. a == b
