@@ -38,10 +38,11 @@ struct Form {
 // The record of WORD on STRANDS strands (at most 50 strands, 2000 letters).
 BraidBasics::BRAID record(int strands, const Word& word) {
   BraidBasics::BRAID b;
+  BraidBasics::BROOM(b, static_cast<std::int64_t>(word.size()));
   b.L = static_cast<std::int32_t>(word.size());
   b.W = strands;
   for (std::size_t r = 0; r < word.size(); ++r) {
-    b.V[r + 1] = static_cast<std::int8_t>(word[r]);
+    b.V[r + 1] = word[r];
   }
   return b;
 }
