@@ -28,26 +28,20 @@
 namespace core {
 
 // Whether the words A and B on STRANDS strands are the same braid, by handle
-// reduction of A^-1 B; nothing when the words do not fit the core's record
-// (50 strands, 2000 letters).
+// reduction of A^-1 B without a length limit (nothing is kept in the
+// signature for a reduction abandoned at a limit, which none is given here).
 std::optional<bool> same_braid(int strands, const garside::Word& a, const garside::Word& b) {
-  if (strands > BraidBasics::BMAXWIDTH || a.size() + b.size() > 2000) {
-    return std::nullopt;
-  }
   const auto record = [strands](const garside::Word& w) {
     BraidBasics::BRAID r;
+    BraidBasics::BROOM(r, static_cast<std::int64_t>(w.size()));
     r.L = static_cast<std::int32_t>(w.size());
     r.W = strands;
     for (std::size_t k = 0; k < w.size(); ++k) {
-      r.V[k + 1] = static_cast<std::int8_t>(w[k]);
+      r.V[k + 1] = w[k];
     }
     return r;
   };
-  try {
-    return handlereduction::BEQUIV(record(a), record(b));
-  } catch (const BraidBasics::BOUNDEXCEEDED&) {
-    return std::nullopt;
-  }
+  return handlereduction::BEQUIV(record(a), record(b), BraidBasics::BUNLIMITED());
 }
 
 }  // namespace core
