@@ -214,12 +214,22 @@ std::vector<std::vector<Simple>> minimal_orbit_conjugators(const std::vector<Nor
     points.push_back(make_point(y, kind));
   }
   const int n = orbit.front().strands;
-  for (std::size_t k = 0; k < orbit.size(); ++k) {
-    std::vector<Simple> candidates;
-    for (int i = 1; i < n; ++i) {
-      candidates.push_back(minimal_at(points, k, Simple::atom(n, i), kind, stop));
+  std::vector<Simple> candidates;
+  for (int i = 1; i < n; ++i) {
+    candidates.push_back(minimal_at(points, 0, Simple::atom(n, i), kind, stop));
+  }
+  result[0] = minimal_among(std::move(candidates));
+  // The transport from one point of the orbit to the next is a bijection
+  // between their conjugators into the set (injective on them, and a
+  // permutation once around) that preserves meets, hence an isomorphism of
+  // orders fixing 1: it carries the minimal nontrivial ones onto the minimal
+  // nontrivial ones.
+  for (std::size_t k = 0; k + 1 < orbit.size(); ++k) {
+    basics::CHECKSTOP(stop);
+    for (const Simple& c : result[k]) {
+      result[k + 1].push_back(transport(points[k], c, kind));
     }
-    result[k] = minimal_among(std::move(candidates));
+    std::sort(result[k + 1].begin(), result[k + 1].end());
   }
   return result;
 }

@@ -47,10 +47,16 @@
 //
 // which is found by following Q from a and then R until each repeats.
 //
+// T is moreover an isomorphism of orders from the conjugators of y_k into the
+// set onto those of y_(k+1) (a bijection that preserves meets), so the
+// minimal simple elements of y_(k+1) are the transports of those of y_k: they
+// are computed at one point of each orbit and carried round it.
+//
 // Costs: each residual through X is r meets and joins of simple braids; an SSS
 // closure takes at most n(n-1)/2 rounds; a transport is one normal-form
 // conjugation; the orbit walks are N pullbacks or transports per round, and
-// the rounds end at the first repetition (a few in practice).
+// the rounds end at the first repetition (a few in practice). For a whole
+// orbit: n - 1 such walks, then one transport per minimal element and point.
 #pragma once
 
 #include <cstddef>

@@ -64,6 +64,18 @@ Simple delta_times(const Simple& s) {
 // whole costs O(n + length of the meet).
 Simple greedy_meet(const Simple& a, const Simple& b) {
   const int n = a.strands();
+  {
+    // Most meets of normal-form steps are trivial: no common first generator.
+    const Simple::Index* p = a.data();
+    const Simple::Index* q = b.data();
+    int k = 0;
+    while (k < n - 1 && !(p[k] > p[k + 1] && q[k] > q[k + 1])) {
+      ++k;
+    }
+    if (k == n - 1) {
+      return Simple(n);
+    }
+  }
   Simple x = a;
   Simple y = b;
   Simple::Index* p = x.data();
@@ -169,11 +181,11 @@ Simple meet_of(const Simple& a, const Simple& b) {
 void crossing_masks(const Simple& s, std::uint64_t* below) {
   const int n = s.strands();
   const Simple::Index* p = s.data();
-  std::array<Simple::Index, 64> at{};  // at[v]: the strand that ends at v
+  std::array<Simple::Index, 64> at;  // at[v]: the strand that ends at v
   for (int i = 0; i < n; ++i) {
     at[p[i]] = static_cast<Simple::Index>(i);
   }
-  std::array<std::uint64_t, 64> ending_before{};  // strands that end before v
+  std::array<std::uint64_t, 64> ending_before;  // strands that end before v
   std::uint64_t seen = 0;
   for (int v = 0; v < n; ++v) {
     ending_before[static_cast<std::size_t>(v)] = seen;
@@ -187,7 +199,8 @@ void crossing_masks(const Simple& s, std::uint64_t* below) {
 
 Simple join_small(const Simple& a, const Simple& b) {
   const int n = a.strands();
-  std::array<std::uint64_t, 64> below{};
+  std::array<std::uint64_t, 64> below;
+  std::fill(below.begin(), below.begin() + n, std::uint64_t{0});
   crossing_masks(a, below.data());
   crossing_masks(b, below.data());
   for (int i = n - 2; i >= 0; --i) {
