@@ -228,7 +228,8 @@ TEST(SummitSets, LimitsRaiseWithTheSetAndTheLimit) {
   } catch (const garside::SetTooLarge& e) {
     EXPECT_EQ(e.set_name(), "super summit set");
     EXPECT_EQ(e.limit(), sss - 1);
-    EXPECT_NE(std::string(e.what()).find("super summit set has more than " + std::to_string(sss - 1)),
+    EXPECT_NE(std::string(e.what()).find("super summit set has more elements than the limit of " +
+                                          std::to_string(sss - 1)),
               std::string::npos);
   }
   EXPECT_THROW(garside::ultra_summit_set(x, uss - 1), garside::SetTooLarge);
