@@ -39,7 +39,8 @@ inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 //
 // Returns the first position whose letter may differ from the word before
 // the free reduction.
-std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST, bool CLEAN) {
+[[gnu::always_inline]] inline std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST,
+                                                           bool CLEAN) {
   BLETTER* const V = B.V.data();
   std::int32_t TOP = FIRST - 1;
   std::int32_t LOWEST = TOP;
