@@ -70,7 +70,7 @@ TEST(Threads, OneBraidReadByManyThreads) {
   std::atomic<int> WRONG{0};
   std::vector<std::thread> POOL;
   for (int T = 0; T < 4; ++T) {
-    POOL.emplace_back([&] {
+    POOL.emplace_back([&A, &WRONG, EXPECTED, T] {
       if (korvel::sign(A, Ordering::R, T % 2 == 0 ? Method::Coordinates : Method::Automatic) != EXPECTED) {
         ++WRONG;
       }
