@@ -324,7 +324,10 @@ TEST(NormalForm, OrderAndHash) {
         expected = x.factors.size() <=> y.factors.size();
       }
       for (std::size_t k = 0; expected == 0 && k < x.factors.size(); ++k) {
-        expected = x.factors[k].permutation() <=> y.factors[k].permutation();
+        const auto p = x.factors[k].permutation();
+        const auto q = y.factors[k].permutation();
+        expected = p < q ? std::strong_ordering::less
+                         : q < p ? std::strong_ordering::greater : std::strong_ordering::equal;
       }
       EXPECT_EQ(c, expected);
       EXPECT_EQ(c == 0, x == y);
