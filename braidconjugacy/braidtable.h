@@ -9,6 +9,10 @@
 // every enumerated word one by one gives, and every entry is the alternating
 // normal word of its braid, as the inserted words are.
 //
+// The three-strand study is single-threaded: its builds read the ordering
+// option and write the console's global tables, so one build runs at a time
+// (the Python module runs braid_table on one thread of its own).
+//
 // The record BRAIDTABLE holds any number of entries of any length (the LIST
 // record of lists.h keeps its fixed capacity for the super summit set lists)
 // and, beside the words, what the study reads of every entry: its exact form,
