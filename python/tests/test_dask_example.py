@@ -32,8 +32,8 @@ def serial_answers(pairs, seed):
 
 def test_the_pairs_are_seeded_and_every_fifth_is_one_braid_twice():
     for k in range(0, 200):
-        a, b = dask_compare.braid_pair(2024, k)
-        again = dask_compare.braid_pair(2024, k)
+        a, b = dask_compare.braid_pair(4242, k)
+        again = dask_compare.braid_pair(4242, k)
         assert (a.tietze(), b.tietze()) == (again[0].tietze(), again[1].tietze())
         assert a.strands == b.strands
         if k % 5 == 0:
@@ -45,7 +45,7 @@ def test_100000_pairs_on_a_two_worker_local_cluster(tmp_path):
     output = run_script("--workers", "2", "--output", str(answers_file))
     answers = [int(line) for line in answers_file.read_text().split()]
     assert len(answers) == 100_000
-    assert answers == serial_answers(100_000, 2024)
+    assert answers == serial_answers(100_000, 4242)
     # One braid spelled twice is equal to itself; random pairs differ.
     assert all(answers[k] == 0 for k in range(0, 100_000, 5))
     counts = {x: answers.count(x) for x in (-1, 0, 1)}

@@ -36,16 +36,6 @@ Word flipped_word(const Simple& s, std::int64_t k) {
   return k % 2 == 0 ? s.word() : garsidetest::flipped(s.word(), s.strands());
 }
 
-std::vector<Simple> all_simples(int n) {
-  std::vector<Simple::Index> p(static_cast<std::size_t>(n));
-  std::iota(p.begin(), p.end(), 0);
-  std::vector<Simple> all;
-  do {
-    all.push_back(Simple::from_permutation(p));
-  } while (std::next_permutation(p.begin(), p.end()));
-  return all;
-}
-
 TEST(Summit, CyclingMovesTheFlippedFirstFactorToTheEndDecyclingTheLastToTheFront) {
   std::mt19937 gen(5101);
   for (int round = 0; round < 300; ++round) {
@@ -80,7 +70,7 @@ TEST(Summit, CyclingMovesTheFlippedFirstFactorToTheEndDecyclingTheLastToTheFront
 
 TEST(Summit, SlidingConjugatesByTheLargestCommonPrefixOfTheInitialFactorAndTheComplementOfTheLast) {
   std::mt19937 gen(5102);
-  const std::vector<Simple> simples = all_simples(4);
+  const std::vector<Simple> simples = garsidetest::all_simples(4);
   for (int round = 0; round < 200; ++round) {
     const NormalForm x = nf(4, random_word(gen, 4, 1 + static_cast<int>(gen() % 20)));
     if (x.factors.empty()) {
@@ -122,7 +112,7 @@ TEST(Summit, SuperSummitElementsCannotBeImprovedAndAgreeAcrossTheClass) {
   std::mt19937 gen(5103);
   for (int round = 0; round < 120; ++round) {
     const int n = 3 + round % 3;
-    const std::vector<Simple> simples = all_simples(n);
+    const std::vector<Simple> simples = garsidetest::all_simples(n);
     const Word w = random_word(gen, n, 1 + static_cast<int>(gen() % 16));
     const NormalForm x = nf(n, w);
     const garside::Conjugate s = garside::super_summit_element(x);

@@ -35,20 +35,10 @@ using garsidetest::random_word;
 
 NormalForm nf(int n, const Word& w) { return garside::normal_form(n, w); }
 
-std::vector<Simple> all_simples(int n) {
-  std::vector<Simple::Index> p(static_cast<std::size_t>(n));
-  std::iota(p.begin(), p.end(), 0);
-  std::vector<Simple> all;
-  do {
-    all.push_back(Simple::from_permutation(p));
-  } while (std::next_permutation(p.begin(), p.end()));
-  return all;
-}
-
 // The conjugates of START by products of simple braids that keep START's inf
 // and sup: the super summit set when START lies in it.
 std::set<NormalForm> search_summit(const NormalForm& start) {
-  const std::vector<Simple> simples = all_simples(start.strands);
+  const std::vector<Simple> simples = garsidetest::all_simples(start.strands);
   std::set<NormalForm> found{start};
   std::deque<NormalForm> queue{start};
   while (!queue.empty()) {
@@ -169,7 +159,7 @@ TEST(SummitSets, SetsAgreeWithSearchesOnThreeToFiveStrands) {
 // have a least element: their meet is one of them.
 TEST(SummitSets, MinimalConjugatorsAreTheLeastSimpleBraidsThatStayInTheSet) {
   std::mt19937 gen(6102);
-  const std::vector<Simple> simples = all_simples(4);
+  const std::vector<Simple> simples = garsidetest::all_simples(4);
   int checked = 0;
   for (int round = 0; round < 40; ++round) {
     const NormalForm x = nf(4, random_word(gen, 4, 2 + static_cast<int>(gen() % 8)));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -93,6 +94,17 @@ inline std::vector<int> cycle_type(const Word& w, int strands) {
   }
   std::sort(type.begin(), type.end());
   return type;
+}
+
+// Every simple braid on N strands, one per permutation.
+inline std::vector<garside::Simple> all_simples(int n) {
+  std::vector<garside::Simple::Index> p(static_cast<std::size_t>(n));
+  std::iota(p.begin(), p.end(), 0);
+  std::vector<garside::Simple> all;
+  do {
+    all.push_back(garside::Simple::from_permutation(p));
+  } while (std::next_permutation(p.begin(), p.end()));
+  return all;
 }
 
 }  // namespace garsidetest
