@@ -11,19 +11,7 @@
 #              prefix and prints compare('a', 'b'), which must be 1.
 cmake_minimum_required(VERSION 3.25)
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE STATUS OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR)
-  if(NOT STATUS EQUAL 0)
-    string(REPLACE ";" " " LINE "${ARGN}")
-    message(FATAL_ERROR "${LINE} failed (${STATUS}):\n${OUT}\n${ERR}")
-  endif()
-  set(OUTPUT "${OUT}" PARENT_SCOPE)
-endfunction()
-
-set(PREFIX ${WORK}/prefix)
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+include(${CMAKE_CURRENT_LIST_DIR}/fresh_prefix.cmake)
 
 if(CXX)
   # Signs in the original R-ordering and texts of the symmetric normal form

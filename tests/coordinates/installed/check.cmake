@@ -6,19 +6,7 @@
 # R-ordering and + in the F-ordering.
 cmake_minimum_required(VERSION 3.25)
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE STATUS OUTPUT_VARIABLE OUT ERROR_VARIABLE ERR)
-  if(NOT STATUS EQUAL 0)
-    string(REPLACE ";" " " LINE "${ARGN}")
-    message(FATAL_ERROR "${LINE} failed (${STATUS}):\n${OUT}\n${ERR}")
-  endif()
-  set(OUTPUT "${OUT}" PARENT_SCOPE)
-endfunction()
-
-set(PREFIX ${WORK}/prefix)
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+include(${CMAKE_CURRENT_LIST_DIR}/../../install/fresh_prefix.cmake)
 foreach(FILE include/korvel/coordinates/dynnikov.h include/korvel/coordinates/lamination.h)
   if(NOT EXISTS ${PREFIX}/${FILE})
     message(FATAL_ERROR "${FILE} was not installed")
