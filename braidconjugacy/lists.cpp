@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 #include "basics/console.h"
 #include "braidbasics/braid.h"
@@ -83,6 +84,10 @@ char LISTSIGN(std::string_view X, std::string_view W) {
   // larger of the two widths that BDEF gives.
   BraidBasics::BRAID Q;
   Q.L = 0;
+  // Room for every letter at once (a letter is a character), up to the
+  // bound past which BRESERVE refuses anyway.
+  BraidBasics::BROOM(Q, std::min<std::int64_t>(static_cast<std::int64_t>(X.size() + W.size()),
+                                               BraidBasics::BMAXLENGTH));
   std::int32_t WIDTH = 1;
   auto LETTERVALUE = [](char C) -> std::int32_t {
     if (C >= 'a' && C <= 'z') {
@@ -110,7 +115,7 @@ char LISTSIGN(std::string_view X, std::string_view W) {
     }
   }
   Q.W = WIDTH;
-  return handlereduction::BSIGN(Q);
+  return handlereduction::BSIGN(std::move(Q));
 }
 
 void INSERTLIST(std::string_view W, LIST& L) {

@@ -1,5 +1,6 @@
 #include "handlereduction/reduction.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -25,6 +26,17 @@ namespace {
 
 inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 
+// The letter X as 2|X| for sigma_|X| and 2|X| + 1 for its inverse: keys
+// order letters by index, and the two letters of one index differ in the
+// last bit only, so the scan compares keys where it would compare indices
+// and signs. Computed without a branch, since the signs of a word are
+// unpredictable: with the sign mask S = 0 or -1, (X ^ S) - S = |X| and -S is
+// 1 for an inverse.
+inline std::int32_t KEY(std::int32_t X) {
+  const std::int32_t S = X >> 31;
+  return 2 * ((X ^ S) - S) - S;
+}
+
 // Free reduction after the handle reduced in the current pass, whose reduct
 // now fills FIRST..LAST. The reduct itself is freely reduced when the word
 // was (its new letters s^(+-e) stand between letters of other indices, and
@@ -39,21 +51,23 @@ inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 //
 // Returns the first position whose letter may differ from the word before
 // the free reduction.
-[[gnu::always_inline]] inline std::int32_t FREEREDUCEAROUND(BRAID& B, std::int32_t FIRST, std::int32_t LAST,
+template <typename LETTER>
+[[gnu::always_inline]] inline std::int32_t FREEREDUCEAROUND(LETTER* const V, std::int32_t& L,
+                                                           std::int32_t FIRST, std::int32_t LAST,
                                                            bool CLEAN) {
-  BLETTER* const V = B.V.data();
+  const std::int32_t LENGTH = L;  // in a register: stores of letters may alias L
   std::int32_t TOP = FIRST - 1;
   std::int32_t LOWEST = TOP;
-  for (std::int32_t R = FIRST; R <= B.L; ++R) {
+  for (std::int32_t R = FIRST; R <= LENGTH; ++R) {
     if (TOP > 0 && V[TOP] + V[R] == 0) {
       --TOP;
       if (TOP < LOWEST) {
         LOWEST = TOP;
       }
     } else if (CLEAN && R > LAST) {
-      const std::int32_t REST = B.L - R + 1;
+      const std::int32_t REST = LENGTH - R + 1;
       if (TOP + 1 != R) {
-        std::memmove(&V[TOP + 1], &V[R], REST * sizeof(BLETTER));
+        std::memmove(&V[TOP + 1], &V[R], REST * sizeof(LETTER));
       }
       TOP += REST;
       break;
@@ -61,9 +75,31 @@ inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
       V[++TOP] = V[R];
     }
   }
-  B.L = TOP;
+  L = TOP;
   return LOWEST + 1;
 }
+
+// The sizes of a small word: every console word (2000 letters, and a pass
+// adds at most the strand count before the limit is checked again), in
+// letters of 8 bits.
+constexpr std::int32_t SMALLLENGTH = 2112;
+constexpr std::int32_t SMALLWIDTH = 64;
+
+// The scratch of a reduction: a plain array of N entries when SMALL, which
+// the scan addresses from the stack pointer and which no store through a
+// pointer can alias; otherwise as much as the word needs.
+template <typename T, bool SMALL, std::size_t N>
+struct SCRATCH : BSCRATCH<T, 1> {
+  using BSCRATCH<T, 1>::BSCRATCH;
+};
+
+template <typename T, std::size_t N>
+struct SCRATCH<T, true, N> {
+  explicit SCRATCH(std::size_t /*SIZE*/) {}
+  void GROW(std::size_t /*SIZE*/) {}
+  T& operator[](std::size_t K) { return DATA[K]; }
+  T DATA[N];
+};
 
 // The leftmost strategy with or without free reduction, giving exactly the
 // words of the plain loop "FINDHANDLE, REDUCEHANDLE[, BFREEREDUCE]" without
@@ -84,69 +120,78 @@ inline std::int32_t INDEX(std::int32_t X) { return X > 0 ? X : -X; }
 // Returns the number of passes, the last one (which finds no handle)
 // included.
 //
-// POS holds positions: 16 bits when the limit keeps every word below 2^15
-// letters (the console's computations, whose scratch then takes the room it
-// took when the record had a fixed capacity), 32 bits otherwise.
-template <typename POS>
-std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
+// The reduction works on the letters V[1..L] of a WORD (below). POS holds
+// positions: 16 bits when the limit keeps every word below 2^15 letters, 32
+// bits otherwise.
+template <typename POS, typename WORD>
+std::int64_t LEFTMOSTREDUCE(WORD& STORE, std::int32_t W, bool FREE, const BLIMITS& LIMITS) {
+  using LETTER = typename WORD::LETTER;
   std::int64_t PASSES = 0;
+  LETTER* V = STORE.LETTERS();
+  std::int32_t& L = STORE.LENGTH();
 
-  // Room for the console's words on the stack (2000 letters, and a pass
-  // adds at most the strand count); longer words get what they need.
-  BSCRATCH<POS, 2048> PREVIOUS(static_cast<std::size_t>(B.L) + 1);
-  // The pending letters, bottom first: positions and letters, indices
-  // strictly increasing upwards, so at most one per strand.
-  BSCRATCH<POS, 64> PENDPOSSPACE(static_cast<std::size_t>(B.W) + 1);
-  BSCRATCH<BLETTER, 64> PENDLETTERSPACE(static_cast<std::size_t>(B.W) + 1);
+  // PREVIOUS, and the pending letters 1..DEPTH, bottom first: positions and
+  // keys (KEY), indices strictly increasing upwards, so at most one per
+  // strand. Entry 0 is a sentinel of key 0 and position 0, below every
+  // letter's key, which ends the scan's descent without a test of DEPTH. A
+  // small word keeps them in arrays of fixed size on the stack, which the
+  // scan addresses from the stack pointer and which no store through a
+  // pointer can alias; the others get the room they need.
+  constexpr bool SMALL = WORD::SMALL;
+  SCRATCH<POS, SMALL, SMALLLENGTH + 1> PREVIOUS(static_cast<std::size_t>(L) + 1);
+  SCRATCH<POS, SMALL, SMALLWIDTH + 2> PENDPOSSPACE(static_cast<std::size_t>(W) + 2);
+  SCRATCH<std::int32_t, SMALL, SMALLWIDTH + 2> PENDKEYSPACE(static_cast<std::size_t>(W) + 2);
   // Plain pointers for the scan, so that the compiler keeps them and the
   // depth in registers.
   POS* const PENDPOS = &PENDPOSSPACE[0];
-  BLETTER* const PENDLETTER = &PENDLETTERSPACE[0];
+  std::int32_t* const PENDKEY = &PENDKEYSPACE[0];
+  PENDPOS[0] = 0;
+  PENDKEY[0] = 0;
   std::int32_t DEPTH = 0;
+  const auto ROOM = [&STORE, &LIMITS](std::int64_t LENGTH) { return STORE.ROOM(LENGTH, LIMITS); };
 
   std::int32_t START = 1;
   bool CLEAN = false;  // the whole word is freely reduced
 
   for (;;) {
-    // Each pass is a point where a stop request abandons the reduction: B is
-    // the caller's record, dropped with the computation.
+    // Each pass is a point where a stop request abandons the reduction,
+    // leaving the word of the last completed pass.
     BraidBasics::BCHECKSTOP(LIMITS);
-    const BLETTER* const V = B.V.data();
     // Pending letters after START - 1, from the chain.
     DEPTH = 0;
     for (std::int32_t R = START - 1; R > 0; R = PREVIOUS[R]) {
-      PENDPOS[DEPTH++] = static_cast<POS>(R);
+      PENDPOS[++DEPTH] = static_cast<POS>(R);
     }
-    for (std::int32_t J = 0, K = DEPTH - 1; J < K; ++J, --K) {
+    for (std::int32_t J = 1, K = DEPTH; J < K; ++J, --K) {
       const POS T = PENDPOS[J];
       PENDPOS[J] = PENDPOS[K];
       PENDPOS[K] = T;
     }
-    for (std::int32_t J = 0; J < DEPTH; ++J) {
-      PENDLETTER[J] = V[PENDPOS[J]];
+    for (std::int32_t J = 1; J <= DEPTH; ++J) {
+      PENDKEY[J] = KEY(V[PENDPOS[J]]);
     }
 
     std::int32_t P = 0;
     std::int32_t Q = START;
     POS* const PREV = &PREVIOUS[0];
-    const std::int32_t LENGTH = B.L;
+    const std::int32_t LENGTH = L;
     for (; Q <= LENGTH; ++Q) {
-      const BLETTER X = V[Q];
-      const std::int32_t K = INDEX(X);
-      while (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) > K) {
-        --DEPTH;
+      const std::int32_t X = KEY(V[Q]);
+      const std::int32_t LOW = X & ~1;  // the key of sigma_k, k the index of X
+      while (PENDKEY[DEPTH] > LOW + 1) {
+        --DEPTH;  // a greater index
       }
-      if (DEPTH > 0 && INDEX(PENDLETTER[DEPTH - 1]) == K) {
-        if (PENDLETTER[DEPTH - 1] != X) {
-          P = PENDPOS[DEPTH - 1];  // same index, opposite sign: a handle closes
+      if (PENDKEY[DEPTH] >= LOW) {
+        if (PENDKEY[DEPTH] != X) {
+          P = PENDPOS[DEPTH];  // same index, opposite sign: a handle closes
           break;
         }
         --DEPTH;  // same letter: the newer one replaces it
       }
-      PREV[Q] = DEPTH > 0 ? PENDPOS[DEPTH - 1] : static_cast<POS>(0);
-      PENDPOS[DEPTH] = static_cast<POS>(Q);
-      PENDLETTER[DEPTH] = X;
+      PREV[Q] = PENDPOS[DEPTH];
       ++DEPTH;
+      PENDPOS[DEPTH] = static_cast<POS>(Q);
+      PENDKEY[DEPTH] = X;
     }
 
     if (P == 0) {
@@ -155,26 +200,85 @@ std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
       return PASSES + 1;
     }
 
-    const std::int32_t OLDLENGTH = B.L;
-    REDUCEHANDLE(B, P, Q, INDEX(V[Q]), LIMITS);
-    PREVIOUS.GROW(static_cast<std::size_t>(B.L) + 1);
+    const std::int32_t OLDLENGTH = L;
+    REDUCEHANDLEWORD(V, L, P, Q, INDEX(V[Q]), ROOM);
+    PREVIOUS.GROW(static_cast<std::size_t>(L) + 1);
     START = P;
     if (FREE) {
-      START = FREEREDUCEAROUND(B, P, Q + (B.L - OLDLENGTH), CLEAN);
+      START = FREEREDUCEAROUND(V, L, P, Q + (L - OLDLENGTH), CLEAN);
       CLEAN = true;
     }
     ++PASSES;
   }
 }
 
-// The reduction with the narrowest positions that the limit allows: a word
-// never passes LIMITS.MAXLENGTH letters, and a pass adds at most W letters
-// before the next check.
-std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
-  if (LIMITS.MAXLENGTH + B.W < 32767) {
-    return LEFTMOSTREDUCE<std::int16_t>(B, FREE, LIMITS);
+// The words the reduction works on: the record itself, or, for a small word,
+// a copy in 8-bit letters on the stack, which halves what the reduction reads
+// and moves (letters of at most 64 strands fit). Both make room through
+// ROOM, which checks the limit before anything is written, so a pass either
+// completes or throws with the word as the previous pass left it; the copy
+// is written back to the record whether the reduction ends or throws.
+class RECORDWORD {
+ public:
+  using LETTER = BLETTER;
+  static constexpr bool SMALL = false;
+  explicit RECORDWORD(BRAID& B) : B_(B) {}
+  LETTER* LETTERS() { return B_.V.data(); }
+  std::int32_t& LENGTH() { return B_.L; }
+  LETTER* ROOM(std::int64_t LENGTH, const BLIMITS& LIMITS) {
+    BraidBasics::BRESERVE(B_, LENGTH, LIMITS);
+    return B_.V.data();
   }
-  return LEFTMOSTREDUCE<std::int32_t>(B, FREE, LIMITS);
+
+ private:
+  BRAID& B_;
+};
+
+class SMALLWORD {
+ public:
+  using LETTER = std::int8_t;
+  static constexpr bool SMALL = true;
+  explicit SMALLWORD(BRAID& B) : B_(B), L_(B.L) { std::copy(&B.V[1], &B.V[1] + L_, &V_[1]); }
+  LETTER* LETTERS() { return V_; }
+  std::int32_t& LENGTH() { return L_; }
+  LETTER* ROOM(std::int64_t LENGTH, const BLIMITS& LIMITS) {
+    BraidBasics::BCHECKLENGTH(LENGTH, LIMITS);
+    return V_;
+  }
+  void WRITEBACK() {
+    BraidBasics::BROOM(B_, L_);
+    std::copy(&V_[1], &V_[1] + L_, &B_.V[1]);
+    B_.L = L_;
+  }
+
+ private:
+  BRAID& B_;
+  std::int32_t L_;
+  LETTER V_[SMALLLENGTH + 1];
+};
+
+// The reduction in the narrowest storage that the word and the limit allow:
+// a word never passes the longer of its length and LIMITS.MAXLENGTH, and a
+// pass adds at most W letters before the next check.
+std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
+  const std::int64_t LONGEST = std::max<std::int64_t>(B.L, LIMITS.MAXLENGTH) + B.W;
+  if (LONGEST <= SMALLLENGTH && B.W <= SMALLWIDTH) {
+    SMALLWORD WORD(B);
+    std::int64_t PASSES = 0;
+    try {
+      PASSES = LEFTMOSTREDUCE<std::int16_t>(WORD, B.W, FREE, LIMITS);
+    } catch (...) {
+      WORD.WRITEBACK();
+      throw;
+    }
+    WORD.WRITEBACK();
+    return PASSES;
+  }
+  RECORDWORD WORD(B);
+  if (LONGEST < 32767) {
+    return LEFTMOSTREDUCE<std::int16_t>(WORD, B.W, FREE, LIMITS);
+  }
+  return LEFTMOSTREDUCE<std::int32_t>(WORD, B.W, FREE, LIMITS);
 }
 
 // The console's record of a reduction: the globals it reports through.

@@ -11,7 +11,13 @@
 // counts and reads or writes no global, so reductions of different records
 // may run in parallel threads. A reduction that would grow the word past its
 // limit throws BraidBasics::BOUNDEXCEEDED; a stop request is polled once per
-// pass.
+// pass. Either leaves in the record the word of the last completed pass, a
+// word of the same braid within the limit.
+//
+// The full reductions are written once over the word's storage: a word of at
+// most 64 strands whose limit (or length) is at most about 2000 letters, as
+// every console word, is reduced in a copy with 8-bit letters on the stack;
+// any other word in the record itself.
 #pragma once
 
 #include <cstdint>

@@ -262,6 +262,92 @@ TEST(FullReduction, GrowthPastTheBoundIsRefused) {
   EXPECT_EQ(B.L, 1980);
 }
 
+// A record of LENGTH random letters on STRANDS strands, of any width.
+BRAID RANDOMRECORD(std::mt19937& GEN, int STRANDS, int LENGTH) {
+  BRAID B;
+  B.W = STRANDS;
+  B.L = LENGTH;
+  BraidBasics::BROOM(B, LENGTH);
+  for (int R = 1; R <= LENGTH; ++R) {
+    const auto X = static_cast<BraidBasics::BLETTER>(1 + GEN() % (STRANDS - 1));
+    B.V[R] = GEN() % 2 == 0 ? X : static_cast<BraidBasics::BLETTER>(-X);
+  }
+  return B;
+}
+
+std::vector<int> LETTERS(const BRAID& B) { return {&B.V[1], &B.V[1] + B.L}; }
+
+// The reduction keeps a console word in 8-bit letters on the stack, and
+// other words in the record with 16-bit or 32-bit positions, as the limit and
+// the strand count allow. All three give the same words and pass counts, and
+// a reduction refused at the limit leaves the same word in each: the word of
+// the last completed pass, a word of the input's braid within the limit.
+TEST(FullReduction, EveryStorageGivesTheSameWordsPassesAndRefusals) {
+  const unsigned SEED = 5150;
+  std::mt19937 GEN(SEED);
+  const BraidBasics::BLIMITS CONSOLEBOUND{BraidBasics::BMAXLENGTH, nullptr};
+  const BraidBasics::BLIMITS SIXTEEN{20000, nullptr};  // 16-bit positions, in the record
+  const BraidBasics::BLIMITS UNLIMITED = BraidBasics::BUNLIMITED();
+  int REFUSALS = 0;
+  for (int ROUND = 0; ROUND < 400; ++ROUND) {
+    // 2 to 80 strands: past 64 even a console word stays in the record.
+    const int STRANDS = 2 + ROUND % 79;
+    SCOPED_TRACE("seed " + std::to_string(SEED) + ", round " + std::to_string(ROUND));
+    const BRAID INPUT = RANDOMRECORD(GEN, STRANDS, 1 + (ROUND * 37) % 1900);
+    for (bool FREE : {true, false}) {
+      const auto REDUCE = [FREE](BRAID& B, const BraidBasics::BLIMITS& LIMITS) {
+        return FREE ? handlereduction::BFULLHFREDUCE(B, LIMITS)
+                    : handlereduction::BFULLHREDUCE(B, LIMITS);
+      };
+      BRAID SMALL = INPUT;
+      BRAID RECORD16 = INPUT;
+      BRAID RECORD32 = INPUT;
+      bool REFUSED = false;
+      try {
+        (FREE ? CONSOLEFULLHFREDUCE : CONSOLEFULLHREDUCE)(SMALL);
+      } catch (const BraidBasics::BOUNDEXCEEDED&) {
+        REFUSED = true;
+      }
+      if (REFUSED) {
+        ++REFUSALS;
+        BRAID WIDE = INPUT;  // the same letters on 70 strands or more: the record
+        WIDE.W = std::max(STRANDS, 70);
+        ASSERT_THROW(REDUCE(WIDE, CONSOLEBOUND), BraidBasics::BOUNDEXCEEDED);
+        ASSERT_EQ(LETTERS(SMALL), LETTERS(WIDE));
+        ASSERT_LE(SMALL.L, BraidBasics::BMAXLENGTH);
+        ASSERT_TRUE(SAMEBURAU(SMALL, INPUT));
+        continue;
+      }
+      const std::int64_t PASSES16 = REDUCE(RECORD16, SIXTEEN);
+      const std::int64_t PASSES32 = REDUCE(RECORD32, UNLIMITED);
+      ASSERT_EQ(LETTERS(SMALL), LETTERS(RECORD16));
+      ASSERT_EQ(LETTERS(SMALL), LETTERS(RECORD32));
+      ASSERT_EQ(BNBREDSTEPS, PASSES16);
+      ASSERT_EQ(PASSES16, PASSES32);
+      ASSERT_EQ(SMALL.W, STRANDS);
+      ASSERT_TRUE(SAMEBURAU(SMALL, INPUT));
+    }
+  }
+  EXPECT_GT(REFUSALS, 0);  // some words do grow past the console's bound
+}
+
+TEST(FullReduction, RefusalLeavesTheLastCompletedPassInEveryStorage) {
+  // GROWINGWORD(100) (220 letters) reduces to 2200 letters: under a bound of
+  // 1000 the small copy and the record are refused at the same pass and keep
+  // the same longer word.
+  const BRAID INPUT = DEF(GROWINGWORD(100));
+  const BraidBasics::BLIMITS THOUSAND{1000, nullptr};
+  BRAID SMALL = INPUT;
+  EXPECT_THROW(handlereduction::BFULLHFREDUCE(SMALL, THOUSAND), BraidBasics::BOUNDEXCEEDED);
+  BRAID WIDE = INPUT;  // 70 strands: the record, with the same letters
+  WIDE.W = 70;
+  EXPECT_THROW(handlereduction::BFULLHFREDUCE(WIDE, THOUSAND), BraidBasics::BOUNDEXCEEDED);
+  EXPECT_EQ(WORD(SMALL), WORD(WIDE));
+  EXPECT_GT(SMALL.L, INPUT.L);
+  EXPECT_LE(SMALL.L, 1000);
+  EXPECT_TRUE(SAMEBURAU(SMALL, INPUT));
+}
+
 TEST(QuickReduction, SeededRandomWordsForEveryThreshold) {
   const unsigned SEED = 2718;
   std::mt19937 GEN(SEED);
