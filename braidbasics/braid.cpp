@@ -1,5 +1,6 @@
 #include "braidbasics/braid.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "basics/conversions.h"
@@ -16,11 +17,6 @@ std::int32_t INF(std::int32_t I, std::int32_t J) { return I < J ? I : J; }
 
 std::int32_t INT(std::string_view W) { return basics::STRTOINT(W); }
 
-const BLIMITS& BCONSOLELIMITS() {
-  static const BLIMITS CONSOLE{BMAXLENGTH, basics::CONSOLESTOP()};
-  return CONSOLE;
-}
-
 void BGROW(BRAID& B, std::int64_t LENGTH) {
   if (LENGTH > BMAXRECORD) {
     throw BOUNDEXCEEDED{};
@@ -36,6 +32,11 @@ void BGROW(BRAID& B, std::int64_t LENGTH) {
 }
 
 void BDEF(BRAID& B, std::string_view W, const BLIMITS& LIMITS) {
+  // Room for every character at once (a letter is a character), up to the
+  // limit: the letter that would pass it is refused before it is written.
+  const std::int64_t MAXLENGTH = LIMITS.MAXLENGTH;
+  BROOM(B, std::min(static_cast<std::int64_t>(W.size()), MAXLENGTH));
+  BLETTER* const V = B.V.data();
   std::int32_t L = 0;
   std::int32_t WIDTH = 1;
   for (char CH : W) {
@@ -48,9 +49,10 @@ void BDEF(BRAID& B, std::string_view W, const BLIMITS& LIMITS) {
     } else {
       continue;
     }
-    BRESERVE(B, L + 1, LIMITS);
-    ++L;
-    B.V[L] = static_cast<BLETTER>(LETTER);
+    if (L >= MAXLENGTH) {
+      throw BOUNDEXCEEDED{};
+    }
+    V[++L] = static_cast<BLETTER>(LETTER);
     WIDTH = SUP(WIDTH, (LETTER < 0 ? -LETTER : LETTER) + 1);
   }
   B.L = L;

@@ -70,8 +70,12 @@ struct BLIMITS {
   const basics::STOPREQUEST* STOP = nullptr;
 };
 
-// The console's limits: BMAXLENGTH letters and the user's Ctrl-C.
-const BLIMITS& BCONSOLELIMITS();
+// The console's limits: BMAXLENGTH letters and the user's Ctrl-C. Inline,
+// since every letter a console operation appends reads them.
+inline const BLIMITS& BCONSOLELIMITS() {
+  static const BLIMITS CONSOLE{BMAXLENGTH, basics::CONSOLESTOP()};
+  return CONSOLE;
+}
 
 // Limits that stop only at the capacity of the record, polling STOP.
 inline BLIMITS BUNLIMITED(const basics::STOPREQUEST* STOP = nullptr) { return {BMAXRECORD, STOP}; }

@@ -88,6 +88,7 @@ char LISTSIGN(std::string_view X, std::string_view W) {
   // bound past which BRESERVE refuses anyway.
   BraidBasics::BROOM(Q, std::min<std::int64_t>(static_cast<std::int64_t>(X.size() + W.size()),
                                                BraidBasics::BMAXLENGTH));
+  const BraidBasics::BLIMITS& LIMITS = BraidBasics::BCONSOLELIMITS();
   std::int32_t WIDTH = 1;
   auto LETTERVALUE = [](char C) -> std::int32_t {
     if (C >= 'a' && C <= 'z') {
@@ -101,7 +102,7 @@ char LISTSIGN(std::string_view X, std::string_view W) {
   for (auto IT = X.rbegin(); IT != X.rend(); ++IT) {
     const std::int32_t V = LETTERVALUE(*IT);
     if (V != 0) {
-      BraidBasics::BRESERVE(Q, Q.L + 1);
+      BraidBasics::BRESERVE(Q, Q.L + 1, LIMITS);
       Q.V[++Q.L] = static_cast<BraidBasics::BLETTER>(-V);
       WIDTH = std::max(WIDTH, (V > 0 ? V : -V) + 1);
     }
@@ -109,7 +110,7 @@ char LISTSIGN(std::string_view X, std::string_view W) {
   for (char C : W) {
     const std::int32_t V = LETTERVALUE(C);
     if (V != 0) {
-      BraidBasics::BRESERVE(Q, Q.L + 1);
+      BraidBasics::BRESERVE(Q, Q.L + 1, LIMITS);
       Q.V[++Q.L] = static_cast<BraidBasics::BLETTER>(V);
       WIDTH = std::max(WIDTH, (V > 0 ? V : -V) + 1);
     }
