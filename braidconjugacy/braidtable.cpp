@@ -383,8 +383,8 @@ void BUILDBRAIDLIST() {
 namespace {
 
 std::int32_t SCAN(const BRAIDTABLE& T, const BraidBasics::BRAID& B) {
+  BraidBasics::BRAID ENTRYBRAID;  // one record for every entry, its room reused
   for (std::int32_t P = 1; P <= T.L; ++P) {
-    BraidBasics::BRAID ENTRYBRAID;
     BraidBasics::BDEF(ENTRYBRAID, ENTRY(T, P));
     if (handlereduction::BEQUIV(B, ENTRYBRAID)) {
       return P;
@@ -438,11 +438,11 @@ std::int32_t RANKIN(const BRAIDTABLE& T, const BraidBasics::BRAID& B) {
     // Made aside and kept only whole, so that an interrupt leaves none.
     std::vector<std::pair<std::uint64_t, std::int32_t>> BLOCKS;
     BLOCKS.reserve(static_cast<std::size_t>(T.L));
+    BraidBasics::BRAID ENTRYBRAID;
     for (std::int32_t P = 1; P <= T.L; ++P) {
       if (P % 1024 == 0) {
         basics::CHECKINTERRUPT();
       }
-      BraidBasics::BRAID ENTRYBRAID;
       BraidBasics::BDEF(ENTRYBRAID, ENTRY(T, P));
       BLOCKS.emplace_back(BLOCKHASH(ENTRYBRAID, 3), P);
     }
@@ -453,8 +453,8 @@ std::int32_t RANKIN(const BRAIDTABLE& T, const BraidBasics::BRAID& B) {
   BURAUNBLOCK3(IMAGE, BLOCK);
   const std::uint64_t H = BLOCK3HASH(BLOCK);
   auto IT = std::lower_bound(T.BLOCKS.begin(), T.BLOCKS.end(), std::make_pair(H, std::int32_t{0}));
+  BraidBasics::BRAID ENTRYBRAID;
   for (; IT != T.BLOCKS.end() && IT->first == H; ++IT) {
-    BraidBasics::BRAID ENTRYBRAID;
     BraidBasics::BDEF(ENTRYBRAID, ENTRY(T, IT->second));
     if (handlereduction::BEQUIV(B, ENTRYBRAID)) {
       return IT->second;

@@ -265,6 +265,7 @@ void STUDYMU3() {
     CODE9(AT(BC::MU3CONJ, P));
   };
   std::string TEXT;
+  BraidBasics::BRAID B;  // one record for every row, its room reused
   for (std::int32_t R = 1; R <= T.L; ++R) {
     if (R % 256 == 1) {
       basics::CHECKINTERRUPT();
@@ -272,7 +273,6 @@ void STUDYMU3() {
     TEXT = U;
     TEXT += BC::ENTRY(T, R);
     TEXT += V;
-    BraidBasics::BRAID B;
     BraidBasics::BDEF(B, TEXT);
     const std::int32_t P = BC::RANK(B);
     if (P <= 0) {
