@@ -119,7 +119,10 @@ TEST(LeftNormalForm, AgreesWithTheConsoleOnPositiveWords) {
     EXPECT_EQ(X.delta_power, CONSOLE.I);
     std::string S;
     for (const Braid& F : X.factors) {
-      S += (S.empty() ? "" : ".") + F.letters();
+      if (!S.empty()) {
+        S += '.';
+      }
+      S += F.letters();
     }
     EXPECT_EQ(S, CONSOLE.S);
   }
