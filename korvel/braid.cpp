@@ -1,7 +1,6 @@
 #include "korvel/braid.h"
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -13,13 +12,29 @@ namespace {
 
 [[noreturn]] void refuse(const std::string& what) { throw std::invalid_argument(what); }
 
-// The strand count a word of largest index TOP asks for, checked against a
-// requested count STRANDS (0 for none).
-int strand_count(int top, int strands) {
-  if (strands < 0 || strands > MAX_STRANDS) {
+// Refuses a strand count outside 1..MAX_STRANDS (0 too unless ZERO, the
+// request for none).
+void check_strands(int strands, bool zero) {
+  if ((strands == 0 && !zero) || strands < 0 || strands > MAX_STRANDS) {
     refuse("the strand count must be between 1 and " + std::to_string(MAX_STRANDS) + ", not " +
            std::to_string(strands));
   }
+}
+
+// Refuses the letter X at position K unless it is sigma_i or its inverse
+// for some i in 1..MAX_STRANDS-1.
+void check_letter(int x, std::size_t k) {
+  if (x == 0 || x > MAX_STRANDS - 1 || x < -(MAX_STRANDS - 1)) {
+    refuse("the letter " + std::to_string(x) + " at position " + std::to_string(k) +
+           " is not a generator index (a non-zero integer of absolute value at most " +
+           std::to_string(MAX_STRANDS - 1) + ")");
+  }
+}
+
+// The strand count a word of largest index TOP asks for, checked against a
+// requested count STRANDS (0 for none).
+int strand_count(int top, int strands) {
+  check_strands(strands, true);
   if (strands != 0 && strands < top + 1) {
     refuse("a word with the generator sigma_" + std::to_string(top) + " needs at least " +
            std::to_string(top + 1) + " strands, not " + std::to_string(strands));
@@ -62,11 +77,7 @@ Braid::Braid(const std::vector<int>& tietze, int strands) {
   int top = 0;
   for (std::size_t k = 0; k < tietze.size(); ++k) {
     const int x = tietze[k];
-    if (x == 0 || x > MAX_STRANDS - 1 || x < -(MAX_STRANDS - 1)) {
-      refuse("the letter " + std::to_string(x) + " at position " + std::to_string(k) +
-             " is not a generator index (a non-zero integer of absolute value at most " +
-             std::to_string(MAX_STRANDS - 1) + ")");
-    }
+    check_letter(x, k);
     word_.push_back(static_cast<std::int16_t>(x));
     top = std::max(top, std::abs(x));
   }
@@ -77,10 +88,7 @@ Braid::Braid(std::vector<std::int16_t> word, int strands) : word_(std::move(word
   int top = 0;
   for (std::size_t k = 0; k < word_.size(); ++k) {
     const int x = word_[k];
-    if (x == 0 || x == std::numeric_limits<std::int16_t>::min()) {
-      refuse("the letter " + std::to_string(x) + " at position " + std::to_string(k) +
-             " is not a generator index");
-    }
+    check_letter(x, k);
     top = std::max(top, std::abs(x));
   }
   strands_ = strand_count(top, strands);
@@ -91,9 +99,7 @@ Braid Braid::generator(int i, int strands) {
 }
 
 Braid Braid::delta(int strands) {
-  if (strands < 1 || strands > MAX_STRANDS) {
-    strand_count(0, strands < 1 ? -1 : strands);
-  }
+  check_strands(strands, false);
   std::vector<std::int16_t> word;
   word.reserve(static_cast<std::size_t>(strands) * static_cast<std::size_t>(strands - 1) / 2);
   // Delta_n = Delta_(n-1) sigma_(n-1) ... sigma_1.
@@ -158,22 +164,26 @@ Braid Braid::pow(long long k) const {
   if (k == 0 || word_.empty()) {
     return b;
   }
-  const Braid base = k > 0 ? *this : inverse();
   // |k| as unsigned, which also holds the magnitude of the most negative k.
   const unsigned long long times = k > 0 ? static_cast<unsigned long long>(k)
                                          : 0ULL - static_cast<unsigned long long>(k);
   if (times > static_cast<unsigned long long>(BraidBasics::BMAXRECORD) / word_.size()) {
     throw std::length_error("the power would have more than 2^31 - 1 letters");
   }
+  const Braid inverted = k < 0 ? inverse() : Braid();
+  const std::vector<std::int16_t>& base = k > 0 ? word_ : inverted.word_;
   b.word_.reserve(times * word_.size());
   for (unsigned long long t = 0; t < times; ++t) {
-    b.word_.insert(b.word_.end(), base.word_.begin(), base.word_.end());
+    b.word_.insert(b.word_.end(), base.begin(), base.end());
   }
   return b;
 }
 
 Braid operator*(const Braid& a, const Braid& b) {
-  Braid c = a;
+  Braid c;
+  c.strands_ = std::max(a.strands_, b.strands_);
+  c.word_.reserve(a.word_.size() + b.word_.size());
+  c.word_ = a.word_;  // within the room reserved: no second copy
   c *= b;
   return c;
 }
