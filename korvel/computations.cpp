@@ -13,6 +13,7 @@
 #include "coordinates/dynnikov.h"
 #include "handlereduction/orderings.h"
 #include "handlereduction/reduction.h"
+#include "korvel/records.h"
 
 namespace korvel {
 
@@ -22,34 +23,10 @@ using BraidBasics::BLETTER;
 using BraidBasics::BLIMITS;
 using BraidBasics::BRAID;
 
-BLIMITS core_limits(const Limits& limits) {
-  BLIMITS l;
-  if (limits.max_length && *limits.max_length < static_cast<std::size_t>(BraidBasics::BMAXRECORD)) {
-    l.MAXLENGTH = static_cast<std::int64_t>(*limits.max_length);
-  }
-  l.STOP = limits.stop != nullptr ? limits.stop->core() : nullptr;
-  return l;
-}
-
-const basics::STOPREQUEST* stop_of(const Limits& limits) {
-  return limits.stop != nullptr ? limits.stop->core() : nullptr;
-}
-
-// The record of B: V[1..L] its letters, W its strands.
-BRAID record(const Braid& b) {
-  BRAID r;
-  const std::vector<std::int16_t>& w = b.word();
-  BraidBasics::BROOM(r, static_cast<std::int64_t>(w.size()));
-  std::copy(w.begin(), w.end(), r.V.begin() + 1);
-  r.L = static_cast<std::int32_t>(w.size());
-  r.W = b.strands();
-  return r;
-}
-
-Braid braid_of(const BRAID& r, int strands) {
-  return Braid(std::vector<std::int16_t>(r.V.begin() + 1, r.V.begin() + 1 + r.L),
-               std::max(strands, r.W));
-}
+using detail::braid_of;
+using detail::core_limits;
+using detail::record;
+using detail::stop_of;
 
 char order_char(Ordering o) {
   switch (o) {
@@ -86,8 +63,6 @@ void check_input(std::size_t length, const Limits& limits) {
   }
 }
 
-std::span<const std::int16_t> letters_of(const Braid& b) { return {b.word().data(), b.word().size()}; }
-
 }  // namespace
 
 Method choose_method(std::size_t length, int strands) {
@@ -111,7 +86,7 @@ int compare(const Braid& a, const Braid& b, Ordering ordering, Method method,
   check_input(length, limits);
   const int strands = std::max(a.strands(), b.strands());
   if (resolve(method, ordering, length, strands) == Method::Coordinates) {
-    return coordinates::compare(letters_of(a), letters_of(b), strands, ordering == Ordering::F,
+    return coordinates::compare(a.word(), b.word(), strands, ordering == Ordering::F,
                                 stop_of(limits));
   }
   BRAID q;
@@ -123,7 +98,7 @@ int compare(const Braid& a, const Braid& b, Ordering ordering, Method method,
 int sign(const Braid& b, Ordering ordering, Method method, const Limits& limits) {
   check_input(b.length(), limits);
   if (resolve(method, ordering, b.length(), b.strands()) == Method::Coordinates) {
-    return coordinates::sign(letters_of(b), b.strands(), ordering == Ordering::F, stop_of(limits));
+    return coordinates::sign(b.word(), b.strands(), ordering == Ordering::F, stop_of(limits));
   }
   return sign_of(handlereduction::BSIGN(record(b), order_char(ordering), core_limits(limits)));
 }
@@ -133,11 +108,9 @@ bool equal(const Braid& a, const Braid& b, Method method, const Limits& limits) 
   check_input(length, limits);
   const int strands = std::max(a.strands(), b.strands());
   if (resolve(method, Ordering::R, length, strands) == Method::Coordinates) {
-    return coordinates::equal(letters_of(a), letters_of(b), strands, stop_of(limits));
+    return coordinates::equal(a.word(), b.word(), strands, stop_of(limits));
   }
-  BRAID ra = record(a);
-  ra.W = strands;
-  return handlereduction::BEQUIV(std::move(ra), record(b), core_limits(limits));
+  return handlereduction::BEQUIV(record(a), record(b), core_limits(limits));
 }
 
 bool is_trivial(const Braid& b, Method method, const Limits& limits) {
@@ -172,16 +145,17 @@ namespace {
 
 // The left normal form of the positive record P on its W strands, with
 // DELTAS more powers of Delta in front.
-LeftNormalForm positive_normal_form(const BRAID& p, long long deltas, const BLIMITS& limits) {
+LeftNormalForm positive_normal_form(BRAID p, long long deltas, const BLIMITS& limits) {
+  const std::int32_t w = p.W;
   std::int32_t power = 0;
   std::vector<BRAID> factors;
-  BraidBasics::BLEFTFACTORS(p, power, factors, limits);
+  BraidBasics::BLEFTFACTORS(std::move(p), power, factors, limits);
   LeftNormalForm nf;
   nf.delta_power = deltas + power;
-  nf.strands = p.W;
+  nf.strands = w;
   nf.factors.reserve(factors.size());
   for (const BRAID& f : factors) {
-    nf.factors.push_back(braid_of(f, p.W));
+    nf.factors.push_back(braid_of(f, w));
   }
   return nf;
 }
@@ -247,7 +221,7 @@ LeftNormalForm left_normal_form(const Braid& b, const Limits& limits) {
     }
   }
   p.L = static_cast<std::int32_t>(length);
-  return positive_normal_form(p, -negatives, core);
+  return positive_normal_form(std::move(p), -negatives, core);
 }
 
 SymmetricNormalForm symmetric_normal_form(const Braid& b, const Limits& limits) {
@@ -258,12 +232,13 @@ SymmetricNormalForm symmetric_normal_form(const Braid& b, const Limits& limits) 
   BraidBasics::BSYMFRACTION(record(b), d, n, core);
   d.W = b.strands();
   n.W = b.strands();
-  return SymmetricNormalForm{positive_normal_form(d, 0, core), positive_normal_form(n, 0, core)};
+  return SymmetricNormalForm{positive_normal_form(std::move(d), 0, core),
+                             positive_normal_form(std::move(n), 0, core)};
 }
 
 std::vector<mpz_class> coordinates(const Braid& b, const Limits& limits) {
   check_input(b.length(), limits);
-  return coordinates::dynnikov(letters_of(b), b.strands(), stop_of(limits));
+  return coordinates::dynnikov(b.word(), b.strands(), stop_of(limits));
 }
 
 }  // namespace korvel

@@ -7,14 +7,16 @@
 #include "garside/normalform.h"
 #include "garside/summit.h"
 #include "garside/summitsets.h"
+#include "korvel/records.h"
 
 namespace korvel {
 
 namespace {
 
-const basics::STOPREQUEST* stop_of(const Limits& limits) {
-  return limits.stop != nullptr ? limits.stop->core() : nullptr;
-}
+using detail::stop_of;
+
+static_assert(DEFAULT_MAX_ELEMENTS == garside::kDefaultMaxElements,
+              "the interface's default limit on summit sets is the library's");
 
 garside::NormalForm form(const Braid& b, const Limits& limits, int strands = 0) {
   return garside::normal_form(std::max(strands, b.strands()), b.word(), stop_of(limits));
@@ -67,23 +69,16 @@ Conjugate cycling(const Braid& b, const Limits& limits) {
   const garside::NormalForm x = form(b, limits);
   const garside::NormalForm c = garside::cycling(x);
   // c(x) = iota^-1 x iota with iota = tau^-p(A_1), the first factor moved
-  // across Delta^p; the identity for a power of Delta.
-  Braid conjugator = Braid().with_strands(x.strands);
-  if (!x.factors.empty()) {
-    conjugator = braid_of(garside::normal_form(garside::initial_factor(x)));
-  }
-  return Conjugate{braid_of(c), conjugator};
+  // across Delta^p; the trivial braid for a power of Delta.
+  return Conjugate{braid_of(c), braid_of(garside::normal_form(garside::initial_factor(x)))};
 }
 
 Conjugate decycling(const Braid& b, const Limits& limits) {
   const garside::NormalForm x = form(b, limits);
   const garside::NormalForm d = garside::decycling(x);
-  // d(x) = A_r x A_r^-1: the conjugator is A_r^-1.
-  Braid conjugator = Braid().with_strands(x.strands);
-  if (!x.factors.empty()) {
-    conjugator = braid_of(garside::normal_form(garside::final_factor(x))).inverse();
-  }
-  return Conjugate{braid_of(d), conjugator};
+  // d(x) = A_r x A_r^-1: the conjugator is A_r^-1 (trivial for a power of
+  // Delta).
+  return Conjugate{braid_of(d), braid_of(garside::normal_form(garside::final_factor(x))).inverse()};
 }
 
 std::vector<Conjugate> super_summit_set(const Braid& b, std::size_t max_elements, const Limits& limits) {

@@ -237,15 +237,6 @@ bool HASLETTERS(const korvel::Braid& B) {
   return true;
 }
 
-std::string LETTERSOF(const korvel::Braid& B) {
-  std::string S;
-  S.reserve(B.length());
-  for (const std::int16_t X : B.word()) {
-    S.push_back(X > 0 ? static_cast<char>('a' + X - 1) : static_cast<char>('A' - X - 1));
-  }
-  return S;
-}
-
 py::tuple TIETZEOF(const korvel::Braid& B) {
   const std::vector<std::int16_t>& WORD = B.word();
   py::tuple T(WORD.size());
@@ -258,38 +249,13 @@ py::tuple TIETZEOF(const korvel::Braid& B) {
 py::object FROMBRAID(korvel::Braid B, FORM F) {
   switch (F) {
     case FORM::TEXT:
-      return py::str(LETTERSOF(B));
+      return py::str(B.letters());
     case FORM::TIETZE:
       return TIETZEOF(B);
     case FORM::BRAID:
       break;
   }
   return py::cast(BRAIDOBJECT{std::move(B), std::nullopt, std::nullopt});
-}
-
-BraidBasics::BRAID RECORDOF(const korvel::Braid& B) {
-  BraidBasics::BRAID R;
-  R.V.resize(B.length() + 1);
-  std::copy(B.word().begin(), B.word().end(), R.V.begin() + 1);
-  R.L = static_cast<std::int32_t>(B.length());
-  R.W = B.strands();
-  return R;
-}
-
-korvel::Braid BRAIDOFRECORD(const BraidBasics::BRAID& R, int STRANDS) {
-  std::vector<std::int16_t> WORD;
-  if (R.L > 0) {
-    WORD.assign(R.V.begin() + 1, R.V.begin() + 1 + R.L);
-  }
-  return korvel::Braid(std::move(WORD), std::max(STRANDS, R.W));
-}
-
-BraidBasics::BLIMITS CORELIMITS(const korvel::Limits& L) {
-  BraidBasics::BLIMITS LIMITS = BraidBasics::BUNLIMITED(L.stop ? L.stop->core() : nullptr);
-  if (L.max_length && *L.max_length < static_cast<std::size_t>(BraidBasics::BMAXRECORD)) {
-    LIMITS.MAXLENGTH = static_cast<std::int64_t>(*L.max_length);
-  }
-  return LIMITS;
 }
 
 korvel::Ordering ORDERINGOF(std::string_view ORDERING) {

@@ -92,21 +92,11 @@ FORM RESULTFORM(FORM F, int STRANDS);
 // Text needs every index at most 26 (see RESULTFORM).
 py::object FROMBRAID(korvel::Braid B, FORM F);
 
-// The letter string of B ("a".."z", "A".."Z"), every index at most 26.
-std::string LETTERSOF(const korvel::Braid& B);
-
 // Whether every index of B is at most 26, so that it has a letter string.
 bool HASLETTERS(const korvel::Braid& B);
 
 // The Tietze tuple of B.
 py::tuple TIETZEOF(const korvel::Braid& B);
-
-// The core's record of the word of B on B.strands() strands, and back.
-BraidBasics::BRAID RECORDOF(const korvel::Braid& B);
-korvel::Braid BRAIDOFRECORD(const BraidBasics::BRAID& R, int STRANDS);
-
-// The core's limits for the korvel::Limits L.
-BraidBasics::BLIMITS CORELIMITS(const korvel::Limits& L);
 
 // The ordering named ORDERING: "R", "F" or "U" (ValueError otherwise).
 korvel::Ordering ORDERINGOF(std::string_view ORDERING);

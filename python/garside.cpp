@@ -13,6 +13,7 @@
 #include "braidbasics/braid.h"
 #include "braidbasics/divisibility.h"
 #include "calls.h"
+#include "korvel/records.h"
 
 namespace korvelpython {
 
@@ -82,7 +83,7 @@ py::object ALTERNATINGNORMALFORM(py::handle B, py::handle MAXLENGTH) {
                               .cast<std::string>());
   }
   const std::string FORMWORD = COMPUTE(MAXLENGTHARGUMENT(MAXLENGTH), [&X](const korvel::Limits& L) {
-    return BraidBasics::BALTNORMALWORD(RECORDOF(X.B), CORELIMITS(L));
+    return BraidBasics::BALTNORMALWORD(korvel::detail::record(X.B), korvel::detail::core_limits(L));
   });
   std::vector<std::int16_t> WORD(FORMWORD.size());
   for (std::size_t K = 0; K < FORMWORD.size(); ++K) {
@@ -101,7 +102,7 @@ py::object POSITIVEPAIROPERATION(py::handle A, py::handle B, py::handle MAXLENGT
   REQUIREPOSITIVE(P.B2, "b");
   const int STRANDS = std::max(P.B1.strands(), P.B2.strands());
   korvel::Braid R = COMPUTE(MAXLENGTHARGUMENT(MAXLENGTH), [&P, STRANDS](const korvel::Limits& L) {
-    return BRAIDOFRECORD(OP(RECORDOF(P.B1), RECORDOF(P.B2), CORELIMITS(L)), STRANDS);
+    return korvel::detail::braid_of(OP(korvel::detail::record(P.B1), korvel::detail::record(P.B2), korvel::detail::core_limits(L)), STRANDS);
   });
   return FROMBRAID(std::move(R), RESULTFORM(P.F, STRANDS));
 }

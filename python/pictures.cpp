@@ -9,6 +9,7 @@
 #include "braidarguments.h"
 #include "braidbasics/braid.h"
 #include "braidbasics/diagram.h"
+#include "korvel/records.h"
 
 namespace korvelpython {
 
@@ -20,7 +21,7 @@ namespace {
 // marked letters from 1, both ends included, and 0 and 0 mark none.
 template <std::string (*DIAGRAM)(const BraidBasics::BRAID&, std::int32_t, std::int32_t)>
 std::string PICTUREOF(const korvel::Braid& B, const MARKEDSTRETCH& MARK) {
-  const BraidBasics::BRAID R = RECORDOF(B);
+  const BraidBasics::BRAID R = korvel::detail::record(B);
   if (MARK && MARK->first < MARK->second) {
     return DIAGRAM(R, static_cast<std::int32_t>(MARK->first) + 1,
                    static_cast<std::int32_t>(MARK->second));
