@@ -22,6 +22,7 @@
 #include "garside/conjugacy.h"
 #include "garside/summit.h"
 #include "garside/summitsets.h"
+#include "tests/garside/tietze.h"
 
 namespace {
 
@@ -30,24 +31,8 @@ using garside::Word;
 constexpr int PAIRS = 40;
 constexpr std::size_t SETLIMIT = 20000;
 
-Word random_word(std::mt19937& gen, int strands, int length) {
-  Word w;
-  for (int k = 0; k < length; ++k) {
-    const auto i = static_cast<std::int16_t>(1 + gen() % static_cast<unsigned>(strands - 1));
-    w.push_back(gen() % 2 == 0 ? i : static_cast<std::int16_t>(-i));
-  }
-  return w;
-}
-
-Word conjugated(const Word& a, const Word& w) {
-  Word b;
-  for (auto it = w.rbegin(); it != w.rend(); ++it) {
-    b.push_back(static_cast<std::int16_t>(-*it));
-  }
-  b.insert(b.end(), a.begin(), a.end());
-  b.insert(b.end(), w.begin(), w.end());
-  return b;
-}
+using garsidetest::conjugated;
+using garsidetest::random_word;
 
 std::size_t members(const std::vector<std::vector<garside::Conjugate>>& orbits) {
   std::size_t c = 0;

@@ -67,9 +67,11 @@ int main(int argc, char** argv) {
   try {
     const korvel::Braid a = read_braid(argv[1]);
     const korvel::Braid b = read_braid(argv[2]);
-    const int c = korvel::compare(a, b);  // -1, 0 or 1
+    // -1, 0 or 1; 0 exactly when a and b are the same braid, since the
+    // ordering is total on the braid group.
+    const int c = korvel::compare(a, b);
     std::cout << "R-ordering: A " << (c < 0 ? "<" : (c > 0 ? ">" : "=")) << " B\n"
-              << "same braid: " << (korvel::equal(a, b) ? "yes" : "no") << '\n';
+              << "same braid: " << (c == 0 ? "yes" : "no") << '\n';
   } catch (const std::exception& e) {
     std::cerr << "comparefiles: " << e.what() << '\n';
     return 1;
