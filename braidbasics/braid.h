@@ -87,16 +87,8 @@ inline void BCHECKLENGTH(std::int64_t LENGTH, const BLIMITS& LIMITS = BCONSOLELI
   }
 }
 
-// Makes room in B for a word of LENGTH letters (V[1..LENGTH] writable),
-// keeping V[1..L]; throws BOUNDEXCEEDED first when LENGTH passes LIMITS.
 // The vector grows geometrically, so appending letter by letter is linear.
 void BGROW(BRAID& B, std::int64_t LENGTH);
-inline void BRESERVE(BRAID& B, std::int64_t LENGTH, const BLIMITS& LIMITS = BCONSOLELIMITS()) {
-  BCHECKLENGTH(LENGTH, LIMITS);
-  if (static_cast<std::int64_t>(B.V.size()) <= LENGTH) [[unlikely]] {
-    BGROW(B, LENGTH);
-  }
-}
 
 // Makes room for LENGTH letters without a limit: for words that are no
 // longer than one the computation already holds.
@@ -104,6 +96,13 @@ inline void BROOM(BRAID& B, std::int64_t LENGTH) {
   if (static_cast<std::int64_t>(B.V.size()) <= LENGTH) [[unlikely]] {
     BGROW(B, LENGTH);
   }
+}
+
+// Makes room in B for a word of LENGTH letters (V[1..LENGTH] writable),
+// keeping V[1..L]; throws BOUNDEXCEEDED first when LENGTH passes LIMITS.
+inline void BRESERVE(BRAID& B, std::int64_t LENGTH, const BLIMITS& LIMITS = BCONSOLELIMITS()) {
+  BCHECKLENGTH(LENGTH, LIMITS);
+  BROOM(B, LENGTH);
 }
 
 // Polls the stop request of LIMITS (basics::INTERRUPTED).

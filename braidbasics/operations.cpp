@@ -9,12 +9,21 @@ namespace {
 
 constexpr std::size_t LETTERBYTES = sizeof(BLETTER);
 
+// TO.V[AT..AT+N-1] := FROM.V[FIRST..FIRST+N-1], the two ranges may overlap.
+// Nothing is read or written for N = 0, when a record may have no letters
+// allocated at all.
+void COPYLETTERS(BRAID& TO, std::int32_t AT, const BRAID& FROM, std::int32_t FIRST, std::int32_t N) {
+  if (N > 0) {
+    std::memmove(TO.V.data() + AT, FROM.V.data() + FIRST, N * LETTERBYTES);
+  }
+}
+
 }  // namespace
 
 void BCONCAT(BRAID& B, const BRAID& BB, const BLIMITS& LIMITS) {
   const std::int32_t N = BB.L;  // read first: BB may be B itself
   BRESERVE(B, static_cast<std::int64_t>(B.L) + N, LIMITS);
-  std::memmove(&B.V[B.L + 1], &BB.V[1], N * LETTERBYTES);
+  COPYLETTERS(B, B.L + 1, BB, 1, N);
   B.W = SUP(B.W, BB.W);
   B.L += N;
 }
@@ -23,12 +32,8 @@ BRAID BPROD(const BRAID& B1, const BRAID& B2, const BLIMITS& LIMITS) {
   BRAID B;
   BRESERVE(B, static_cast<std::int64_t>(B1.L) + B2.L, LIMITS);
   B.W = SUP(B1.W, B2.W);
-  if (B1.L > 0) {
-    std::memcpy(&B.V[1], &B1.V[1], B1.L * LETTERBYTES);
-  }
-  if (B2.L > 0) {
-    std::memcpy(&B.V[B1.L + 1], &B2.V[1], B2.L * LETTERBYTES);
-  }
+  COPYLETTERS(B, 1, B1, 1, B1.L);
+  COPYLETTERS(B, B1.L + 1, B2, 1, B2.L);
   B.L = B1.L + B2.L;
   return B;
 }
@@ -38,9 +43,7 @@ void BCOPY(const BRAID& B, BRAID& BB) {
     return;
   }
   BROOM(BB, B.L);
-  if (B.L > 0) {
-    std::memcpy(&BB.V[1], &B.V[1], B.L * LETTERBYTES);
-  }
+  COPYLETTERS(BB, 1, B, 1, B.L);
   BB.L = B.L;
   BB.W = B.W;
 }
@@ -65,7 +68,7 @@ BRAID BEXTRACTED(const BRAID& B, std::int32_t P, std::int32_t Q) {
   if (FIRST <= LAST) {
     RESULT.L = LAST - FIRST + 1;
     BROOM(RESULT, RESULT.L);
-    std::memcpy(&RESULT.V[1], &B.V[FIRST], RESULT.L * LETTERBYTES);
+    COPYLETTERS(RESULT, 1, B, FIRST, RESULT.L);
   }
   return RESULT;
 }
@@ -80,9 +83,7 @@ void BINSERT(BRAID& B, std::int32_t P, std::int32_t Q, const BRAID& BB, const BL
   if (B.L > Q) {
     std::memmove(&B.V[Q + 1 + M], &B.V[Q + 1], (B.L - Q) * LETTERBYTES);
   }
-  if (INSERTED.L > 0) {
-    std::memcpy(&B.V[P], &INSERTED.V[1], INSERTED.L * LETTERBYTES);
-  }
+  COPYLETTERS(B, P, INSERTED, 1, INSERTED.L);
   B.L += M;
   B.W = SUP(B.W, INSERTED.W);
 }
@@ -162,9 +163,7 @@ void BSPLIT(BRAID& B, BRAID& BB) {
   const std::int32_t REST = B.L - H;
   if (&B != &BB) {
     BROOM(BB, REST);
-    if (REST > 0) {
-      std::memcpy(&BB.V[1], &B.V[H + 1], REST * LETTERBYTES);
-    }
+    COPYLETTERS(BB, 1, B, H + 1, REST);
     BB.L = REST;
     BB.W = B.W;
     B.L = H;

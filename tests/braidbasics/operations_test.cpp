@@ -94,6 +94,15 @@ TEST(ConcatProdInsert, WidthsAndAliasing) {
   P = BraidBasics::BPROD(BraidBasics::BUNDEFINED(), DEF("a"));
   EXPECT_EQ(WORD(P), "a");
   EXPECT_EQ(P.W, 2);
+  // Records with no letters allocated at all, on either side.
+  B = DEF("ab");
+  BraidBasics::BCONCAT(B, BRAID{});
+  BraidBasics::BCONCAT(B, BraidBasics::BEXTRACTED(B, 3, 2));
+  EXPECT_EQ(WORD(B), "ab");
+  BRAID E;
+  BraidBasics::BCONCAT(E, B);
+  EXPECT_EQ(WORD(E), "ab");
+  EXPECT_EQ(WORD(BraidBasics::BPROD(BRAID{}, BRAID{})), "");
 
   B = DEF("abcde");
   BraidBasics::BINSERT(B, 2, 3, DEF("xyzw"));
