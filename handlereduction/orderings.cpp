@@ -12,10 +12,8 @@ using BraidBasics::BRAID;
 
 char BORDEROPTION = 'R';
 
-std::string BORDERNAME() { return BORDERNAME(BORDEROPTION); }
-
-std::string BORDERNAME(char ORDER) {
-  switch (ORDER) {
+std::string BORDERNAME() {
+  switch (BORDEROPTION) {
     case 'R':
       return "the original R-ordering";
     case 'F':

@@ -28,7 +28,6 @@ extern char BORDEROPTION;
 // The printed name of the current option: "the original R-ordering",
 // "the flipped R-ordering", "the DD-ordering", or "" for any other letter.
 std::string BORDERNAME();
-std::string BORDERNAME(char ORDER);
 
 // W - 1 characters, one per generator sigma_k: '0' absent, '+' only positive,
 // '-' only negative, '?' both signs. Empty when W <= 1.

@@ -79,10 +79,9 @@ template <typename LETTER>
   return LOWEST + 1;
 }
 
-// The sizes of a small word: every console word (2000 letters, and a pass
-// adds at most the strand count before the limit is checked again), in
-// letters of 8 bits.
-constexpr std::int32_t SMALLLENGTH = 2112;
+// The sizes of a small word, in letters of 8 bits: every console word, since
+// room is asked for (and the limit checked) before every letter a pass adds.
+constexpr std::int32_t SMALLLENGTH = BraidBasics::BMAXLENGTH;
 constexpr std::int32_t SMALLWIDTH = 64;
 
 // The scratch of a reduction: a plain array of N entries when SMALL, which
@@ -258,10 +257,9 @@ class SMALLWORD {
 };
 
 // The reduction in the narrowest storage that the word and the limit allow:
-// a word never passes the longer of its length and LIMITS.MAXLENGTH, and a
-// pass adds at most W letters before the next check.
+// a word never passes the longer of its length and LIMITS.MAXLENGTH.
 std::int64_t LEFTMOSTREDUCE(BRAID& B, bool FREE, const BLIMITS& LIMITS) {
-  const std::int64_t LONGEST = std::max<std::int64_t>(B.L, LIMITS.MAXLENGTH) + B.W;
+  const std::int64_t LONGEST = std::max<std::int64_t>(B.L, LIMITS.MAXLENGTH);
   if (LONGEST <= SMALLLENGTH && B.W <= SMALLWIDTH) {
     SMALLWORD WORD(B);
     std::int64_t PASSES = 0;
@@ -381,8 +379,8 @@ void BQUICKFULLHFREDUCE(BRAID& B, std::int32_t THRESHOLD) {
   BNBREDSTEPS += N + NN;
 }
 
-// B and BB are copies already: B becomes inverse(B).BB in place.
-bool BEQUIV(BRAID B, BRAID BB) {
+// B is a copy already: it becomes inverse(B).BB in place.
+bool BEQUIV(BRAID B, const BRAID& BB) {
   BraidBasics::BINV(B);
   BraidBasics::BCONCAT(B, BB);
   BFULLHFREDUCE(B);

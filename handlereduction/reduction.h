@@ -15,7 +15,7 @@
 // word of the same braid within the limit.
 //
 // The full reductions are written once over the word's storage: a word of at
-// most 64 strands whose limit (or length) is at most about 2000 letters, as
+// most 64 strands whose limit (or length) is at most 2000 letters, as
 // every console word, is reduced in a copy with 8-bit letters on the stack;
 // any other word in the record itself.
 #pragma once
@@ -70,7 +70,7 @@ void BQUICKFULLHFREDUCE(BraidBasics::BRAID& B, std::int32_t THRESHOLD);
 
 // True exactly when B and BB represent the same braid: inverse(B).BB reduces
 // to the empty word.
-bool BEQUIV(BraidBasics::BRAID B, BraidBasics::BRAID BB);
+bool BEQUIV(BraidBasics::BRAID B, const BraidBasics::BRAID& BB);
 bool BEQUIV(BraidBasics::BRAID B, const BraidBasics::BRAID& BB, const BraidBasics::BLIMITS& LIMITS);
 
 }  // namespace handlereduction
