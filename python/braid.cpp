@@ -33,6 +33,18 @@ py::object NEWBRAID(korvel::Braid B) {
   return py::cast(BRAIDOBJECT{std::move(B), std::nullopt, std::nullopt});
 }
 
+// A binary operator as Python calls it: FN(a, b) when the other operand is a
+// Braid too, NotImplemented otherwise, so that Python tries the other side.
+template <class FN>
+auto WITHOTHER(FN OP) {
+  return [OP](const BRAIDOBJECT& X, py::handle OTHER) -> py::object {
+    if (!py::isinstance<BRAIDOBJECT>(OTHER)) {
+      return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+    }
+    return OP(X.B, BRAIDOF(OTHER).B);
+  };
+}
+
 // OP(A) for a word operation, without the lock for long words.
 template <class OPERATION>
 korvel::Braid WORDOPERATION(std::size_t LETTERS, OPERATION&& OP) {
@@ -43,11 +55,16 @@ korvel::Braid WORDOPERATION(std::size_t LETTERS, OPERATION&& OP) {
   return OP();
 }
 
+py::object INVERSE(const BRAIDOBJECT& X) {
+  const korvel::Braid& B = X.B;
+  return NEWBRAID(WORDOPERATION(B.length(), [&B] { return B.inverse(); }));
+}
+
 // The braid word of B read back by Python: a str when it has letters, the
 // Tietze list otherwise.
 py::object WORDLITERAL(const korvel::Braid& B) {
   if (HASLETTERS(B)) {
-    return py::str(LETTERSOF(B));
+    return py::str(B.letters());
   }
   return py::list(TIETZEOF(B));
 }
@@ -250,71 +267,34 @@ BraidGroup(b.strands)(b.tietze()) is the same braid.)")
           "_latex_", [](const BRAIDOBJECT& X) { return LATEXOF(X.B); },
           "_latex_() -> str\n\nThe word in LaTeX, as SageMath writes braids: \\sigma_{1} "
           "\\sigma_{2}^{-1}.")
-      .def(
-          "inverse",
-          [](const BRAIDOBJECT& X) {
-            const korvel::Braid& B = X.B;
-            return NEWBRAID(WORDOPERATION(B.length(), [&B] { return B.inverse(); }));
-          },
-          "inverse() -> Braid\n\nThe inverse braid, ~b: the word reversed, each letter inverted.")
-      .def("__invert__",
-           [](const BRAIDOBJECT& X) {
-             const korvel::Braid& B = X.B;
-             return NEWBRAID(WORDOPERATION(B.length(), [&B] { return B.inverse(); }));
-           })
-      .def("__mul__",
-           [](const BRAIDOBJECT& X, py::handle OTHER) -> py::object {
-             if (!py::isinstance<BRAIDOBJECT>(OTHER)) {
-               return py::reinterpret_borrow<py::object>(Py_NotImplemented);
-             }
-             const korvel::Braid& A = X.B;
-             const korvel::Braid& B = BRAIDOF(OTHER).B;
+      .def("inverse", INVERSE,
+           "inverse() -> Braid\n\nThe inverse braid, ~b: the word reversed, each letter inverted.")
+      .def("__invert__", INVERSE)
+      .def("__mul__", WITHOTHER([](const korvel::Braid& A, const korvel::Braid& B) -> py::object {
              if (A.length() + B.length() > static_cast<std::size_t>(MAXLETTERS)) {
                throw py::value_error(
                    "the product would have more letters than a braid word may hold (2**31 - 1)");
              }
              return NEWBRAID(
                  WORDOPERATION(A.length() + B.length(), [&A, &B] { return A * B; }));
-           })
+           }))
       .def("__pow__", &POWER)
-      .def("__eq__",
-           [](const BRAIDOBJECT& X, py::handle OTHER) -> py::object {
-             if (!py::isinstance<BRAIDOBJECT>(OTHER)) {
-               return py::reinterpret_borrow<py::object>(Py_NotImplemented);
-             }
-             const korvel::Braid& A = X.B;
-             const korvel::Braid& B = BRAIDOF(OTHER).B;
+      .def("__eq__", WITHOTHER([](const korvel::Braid& A, const korvel::Braid& B) -> py::object {
              return py::bool_(COMPUTE(std::nullopt, [&A, &B](const korvel::Limits& L) {
                return korvel::equal(A, B, korvel::Method::Automatic, L);
              }));
-           })
-      .def("__ne__",
-           [](const BRAIDOBJECT& X, py::handle OTHER) -> py::object {
-             if (!py::isinstance<BRAIDOBJECT>(OTHER)) {
-               return py::reinterpret_borrow<py::object>(Py_NotImplemented);
-             }
-             const korvel::Braid& A = X.B;
-             const korvel::Braid& B = BRAIDOF(OTHER).B;
-             return py::bool_(!COMPUTE(std::nullopt, [&A, &B](const korvel::Limits& L) {
-               return korvel::equal(A, B, korvel::Method::Automatic, L);
-             }));
-           })
+           }))
       .def("__hash__", &HASHOF)
       .def("__reduce__", &REDUCEOF)
       .def_static("_from_state", &FROMSTATE);
 
   // The R-ordering: each operator is one comparison.
   const auto ORDER = [](auto TEST) {
-    return [TEST](const BRAIDOBJECT& X, py::handle OTHER) -> py::object {
-      if (!py::isinstance<BRAIDOBJECT>(OTHER)) {
-        return py::reinterpret_borrow<py::object>(Py_NotImplemented);
-      }
-      const korvel::Braid& A = X.B;
-      const korvel::Braid& B = BRAIDOF(OTHER).B;
+    return WITHOTHER([TEST](const korvel::Braid& A, const korvel::Braid& B) -> py::object {
       return py::bool_(TEST(COMPUTE(std::nullopt, [&A, &B](const korvel::Limits& L) {
         return korvel::compare(A, B, korvel::Ordering::R, korvel::Method::Automatic, L);
       })));
-    };
+    });
   };
   CLASS.def("__lt__", ORDER([](int C) { return C < 0; }))
       .def("__le__", ORDER([](int C) { return C <= 0; }))

@@ -24,8 +24,16 @@ std::size_t MAXELEMENTS(py::handle M) {
   if (PyBool_Check(M.ptr()) || !PyIndex_Check(M.ptr())) {
     throw py::type_error("max_elements must be an int or None");
   }
-  const long long V = M.cast<long long>();
-  if (V < 1) {
+  const py::object INDEX = py::reinterpret_steal<py::object>(PyNumber_Index(M.ptr()));
+  if (!INDEX) {
+    throw py::error_already_set();
+  }
+  int OVERFLOW = 0;
+  const long long V = PyLong_AsLongLongAndOverflow(INDEX.ptr(), &OVERFLOW);
+  if (OVERFLOW > 0) {
+    return 0;  // more members than any set can hold: no limit
+  }
+  if (OVERFLOW < 0 || V < 1) {
     throw py::value_error("max_elements must be at least 1, or None for no limit");
   }
   return static_cast<std::size_t>(V);

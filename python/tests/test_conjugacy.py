@@ -108,6 +108,10 @@ def test_limits_raise_set_too_large():
     assert sum(len(o) for o in b.ultra_summit_set(max_elements=12)) == 12
     with pytest.raises(ValueError, match="max_elements"):
         b.super_summit_set(max_elements=0)
+    with pytest.raises(ValueError, match="max_elements"):
+        b.super_summit_set(max_elements=-10**30)
+    # A limit past any count a set can reach is no limit.
+    assert b.ultra_summit_set(max_elements=10**30) == b.ultra_summit_set(max_elements=None)
     assert issubclass(korvel.SetTooLarge, RuntimeError)
 
 
