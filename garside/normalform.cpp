@@ -100,12 +100,7 @@ NormalForm normalize(int strands, std::int64_t delta, const std::vector<Simple>&
   NormalForm x = identity(strands);
   x.delta = delta;
   for (const Simple& s : simples) {
-    if (s.is_delta()) {
-      flip_all(x.factors);
-      ++x.delta;
-    } else {
-      append(x.factors, &x.delta, s);
-    }
+    multiply_right(x, s);
   }
   return x;
 }

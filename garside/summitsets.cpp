@@ -148,16 +148,8 @@ bool SummitGraph::expand_next() {
   return true;
 }
 
-std::optional<std::size_t> SummitGraph::explore(const NormalForm* target) {
-  for (;;) {
-    if (target != nullptr) {
-      if (const auto known = find(*target)) {
-        return known;
-      }
-    }
-    if (!expand_next()) {
-      return std::nullopt;
-    }
+void SummitGraph::explore() {
+  while (expand_next()) {
   }
 }
 

@@ -93,9 +93,8 @@ class SummitGraph {
   SummitGraph(const SummitGraph&) = delete;
   SummitGraph& operator=(const SummitGraph&) = delete;
 
-  // Explores until TARGET (if given) is a member, or the whole set is known;
-  // returns TARGET's number, or nothing if the whole set does not hold it.
-  std::optional<std::size_t> explore(const NormalForm* target = nullptr);
+  // Explores until the whole set is known.
+  void explore();
 
   // One step of the exploration: the minimal conjugators of the next member
   // (SSS) or orbit (USS, SC) not yet expanded, and the members they lead to,
