@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <unordered_set>
@@ -46,6 +47,19 @@ TEST(Braid, TietzeListsAtTheLimitsAndOnePast) {
   EXPECT_EQ(Braid(std::vector<int>{1, 2, -1}, 0).strands(), 3);
   EXPECT_EQ(Braid(std::vector<int>{1}, 10).strands(), 10);
   EXPECT_EQ(Braid(std::vector<int>{}, 0).strands(), 1);
+  // Words of 16-bit letters meet the same bounds: sigma_32767 would need
+  // 32,768 strands.
+  using Word16 = std::vector<std::int16_t>;
+  EXPECT_EQ(Braid(Word16{-32766}).strands(), 32767);
+  EXPECT_THROW(Braid(Word16{32767}), std::invalid_argument);
+  EXPECT_THROW(Braid(Word16{1, -32767}), std::invalid_argument);
+  EXPECT_THROW(Braid(Word16{-32768}), std::invalid_argument);
+  try {
+    (void)Braid::delta(0);
+    FAIL() << "Delta on no strands";
+  } catch (const std::invalid_argument& E) {
+    EXPECT_NE(std::string(E.what()).find("not 0"), std::string::npos) << E.what();
+  }
 }
 
 TEST(Braid, LettersStopAtTwentySix) {
