@@ -15,8 +15,9 @@ Simple step_conjugator(const NormalForm& x, Step step) {
   return step == Step::cycling ? initial_factor(x) : preferred_prefix(x);
 }
 
-NormalForm step_of(const NormalForm& x, Step step) {
-  return step == Step::cycling ? cycling(x) : cyclic_sliding(x);
+// The step of X, given its conjugator G = step_conjugator(x, step).
+NormalForm step_of(const NormalForm& x, Step step, const Simple& g) {
+  return step == Step::cycling ? cycling(x) : cyclic_sliding(x, g);
 }
 
 // Brent's cycle search on the orbit of X under STEP: the element returned is
@@ -29,8 +30,9 @@ Conjugate walk_to_cycle(const NormalForm& x, Step step, const basics::STOPREQUES
     return {x, conj};
   }
   NormalForm saved = x;
-  multiply_right(conj, step_conjugator(x, step));
-  NormalForm current = step_of(x, step);
+  Simple g = step_conjugator(x, step);
+  multiply_right(conj, g);
+  NormalForm current = step_of(x, step, g);
   std::int64_t power = 1;
   std::int64_t lambda = 1;
   while (current != saved) {
@@ -40,8 +42,9 @@ Conjugate walk_to_cycle(const NormalForm& x, Step step, const basics::STOPREQUES
       power *= 2;
       lambda = 0;
     }
-    multiply_right(conj, step_conjugator(current, step));
-    current = step_of(current, step);
+    g = step_conjugator(current, step);
+    multiply_right(conj, g);
+    current = step_of(current, step, g);
     ++lambda;
   }
   return {std::move(current), std::move(conj)};
@@ -79,7 +82,7 @@ NormalForm cycling(const NormalForm& x) {
   y.strands = x.strands;
   y.delta = x.delta;
   y.factors.assign(x.factors.begin() + 1, x.factors.end());
-  multiply_right(y, tau(x.factors.front(), x.delta));
+  multiply_right(y, initial_factor(x));
   return y;
 }
 
@@ -96,8 +99,9 @@ NormalForm decycling(const NormalForm& x) {
   return y;
 }
 
-NormalForm cyclic_sliding(const NormalForm& x) {
-  const Simple s = preferred_prefix(x);
+NormalForm cyclic_sliding(const NormalForm& x) { return cyclic_sliding(x, preferred_prefix(x)); }
+
+NormalForm cyclic_sliding(const NormalForm& x, const Simple& s) {
   if (s.is_identity()) {
     return x;
   }

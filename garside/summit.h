@@ -49,6 +49,8 @@ Simple preferred_prefix(const NormalForm& x);
 NormalForm cycling(const NormalForm& x);
 NormalForm decycling(const NormalForm& x);
 NormalForm cyclic_sliding(const NormalForm& x);
+// The same, given PREFIX = preferred_prefix(x) already computed.
+NormalForm cyclic_sliding(const NormalForm& x, const Simple& prefix);
 
 // An element of SSS(x) with its conjugator, by iterated cycling, which raises
 // inf to its largest value in the class, then iterated decycling, which lowers

@@ -90,7 +90,7 @@ void SummitGraph::add(NormalForm element, std::size_t parent, Simple edge) {
     const NormalForm& current = nodes_.back().element;
     Simple g = kind_ == SummitKind::ultra_summit ? initial_factor(current)
                                                  : preferred_prefix(current);
-    NormalForm next = kind_ == SummitKind::ultra_summit ? cycling(current) : cyclic_sliding(current);
+    NormalForm next = kind_ == SummitKind::ultra_summit ? cycling(current) : cyclic_sliding(current, g);
     if (next == first) {
       break;
     }
