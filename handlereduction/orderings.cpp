@@ -81,15 +81,7 @@ std::string BOCCURRENCES(const BRAID& B) {
 // automorphism that reverses the order of the indices, so flipping, reducing
 // and flipping back gives a word of the same braid whose generator of
 // greatest index occurs with one sign only.
-void BREDUCE(BRAID& B) {
-  if (BORDEROPTION == 'F') {
-    BraidBasics::BFLIP(B);
-    BFULLHFREDUCE(B);
-    BraidBasics::BFLIP(B);
-  } else {
-    BFULLHFREDUCE(B);
-  }
-}
+void BREDUCE(BRAID& B) { BREDUCE(B, BORDEROPTION, BraidBasics::BCONSOLELIMITS()); }
 
 void BREDUCE(BRAID& B, char ORDER, const BraidBasics::BLIMITS& LIMITS) {
   if (ORDER == 'F') {
@@ -122,14 +114,7 @@ char BVISIBLESIGN(const BRAID& B, char ORDER) {
 // A word whose deciding generator occurs with one sign shows the sign of its
 // braid already; only a "?" needs the reduction, after which the deciding
 // generator of a nonempty word occurs with one sign.
-char BSIGN(BRAID B) {
-  const char C = BVISIBLESIGN(B);
-  if (C != '?') {
-    return C;
-  }
-  BREDUCE(B);
-  return BVISIBLESIGN(B);
-}
+char BSIGN(BRAID B) { return BSIGN(std::move(B), BORDEROPTION, BraidBasics::BCONSOLELIMITS()); }
 
 char BSIGN(BRAID B, char ORDER, const BraidBasics::BLIMITS& LIMITS) {
   const char C = BVISIBLESIGN(B, ORDER);
@@ -141,11 +126,7 @@ char BSIGN(BRAID B, char ORDER, const BraidBasics::BLIMITS& LIMITS) {
 }
 
 char BCOMPARE(const BRAID& B1, const BRAID& B2, BRAID& QUOTIENT) {
-  BRAID Q = BraidBasics::BINVERSED(B1);
-  BraidBasics::BCONCAT(Q, B2);
-  BREDUCE(Q);
-  QUOTIENT = std::move(Q);
-  return BVISIBLESIGN(QUOTIENT);
+  return BCOMPARE(B1, B2, QUOTIENT, BORDEROPTION, BraidBasics::BCONSOLELIMITS());
 }
 
 char BCOMPARE(const BRAID& B1, const BRAID& B2, BRAID& QUOTIENT, char ORDER,
