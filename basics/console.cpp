@@ -33,6 +33,10 @@ bool READLINE(std::string& LINE, std::size_t KEEP) {
     LINE.clear();
     return CURRENTSOURCE(LINE, KEEP);
   }
+  return READLINEPLAINLY(LINE, KEEP);
+}
+
+bool READLINEPLAINLY(std::string& LINE, std::size_t KEEP) {
   // The prompt before a read must reach the user before the read waits.
   OUTPUT().flush();
   return READPLAINLINE(LINE, KEEP);

@@ -47,6 +47,10 @@ bool READLINE(std::string& LINE, std::size_t KEEP = 255);
 // The plain reading of READLINE from INPUT(), without the flush.
 bool READPLAINLINE(std::string& LINE, std::size_t KEEP = 255);
 
+// READLINE without a line source: the flush, then READPLAINLINE. For line
+// sources that read plainly in some sessions.
+bool READLINEPLAINLY(std::string& LINE, std::size_t KEEP = 255);
+
 // A reader of one line with the contract of READLINE: it flushes OUTPUT()
 // before it waits; LINE holds at most KEEP characters of the line, and false
 // with LINE empty means the input has ended.

@@ -31,8 +31,7 @@ bool READNOTEDLINE(std::string& LINE, std::size_t KEEP) {
   if (FRONTEND != nullptr) {
     GOT = FRONTEND(LINE, WHOLELINE);
   } else {
-    basics::OUTPUT().flush();  // as READLINE does before a plain read
-    GOT = basics::READPLAINLINE(LINE, WHOLELINE);
+    GOT = basics::READLINEPLAINLY(LINE, WHOLELINE);
   }
   if (!GOT) {
     return false;
@@ -53,20 +52,16 @@ bool READNOTEDLINE(std::string& LINE, std::size_t KEEP) {
   return true;
 }
 
-// Characters that a braid word holds without a note: its letters, and the
-// blanks, tabs and dots that people and the program's own output put
-// between them.
+// Characters that a braid word holds without a note.
 bool READSILENTLY(std::string_view CHARACTER) {
-  if (CHARACTER.size() != 1) {
-    return false;
-  }
-  const char C = CHARACTER[0];
-  return basics::ISLETTER(C) || C == ' ' || C == '\t' || C == '.';
+  return CHARACTER.size() == 1 && BRAIDWORDCHARACTER(CHARACTER[0]);
 }
 
 }  // namespace
 
 bool PERSONTYPING() { return TYPED; }
+
+bool BRAIDWORDCHARACTER(char C) { return basics::ISLETTER(C) || C == ' ' || C == '\t' || C == '.'; }
 
 NOTEDSESSION::NOTEDSESSION(bool PERSON) : WASTYPED_(TYPED) {
   TYPED = PERSON;

@@ -22,6 +22,10 @@ namespace shell {
 // Whether a person types the input of the session that runs now.
 bool PERSONTYPING();
 
+// Whether C belongs in a braid word: a letter, or a blank, tab or dot, which
+// people and the program's own output put between letters.
+bool BRAIDWORDCHARACTER(char C);
+
 // For its lifetime, a person types the session's input when PERSON is true.
 // Every line is then read whole through the front end's line source (the one
 // in place when the object is made), cut to what the reader keeps, and

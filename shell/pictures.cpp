@@ -34,7 +34,7 @@ int WRITEPICTURE(char FORMAT, const std::string& WORD, std::ostream& OUT, std::o
     const char C = WORD[P];
     if (basics::ISLETTER(C)) {
       ++LETTERS;
-    } else if (C != ' ' && C != '\t' && C != '.') {
+    } else if (!BRAIDWORDCHARACTER(C)) {
       const std::string_view REST = std::string_view(WORD).substr(P);
       ERR << PREFIX << "a braid word holds only letters, blanks and dots, not "
           << SHOWN(REST.substr(0, CHARACTERLENGTH(REST))) << '\n';

@@ -384,8 +384,7 @@ namespace shell {
 namespace {
 
 bool READECHOEDLINE(std::string& LINE, std::size_t KEEP) {
-  basics::OUTPUT().flush();
-  const bool GOT = basics::READPLAINLINE(LINE, KEEP);
+  const bool GOT = basics::READLINEPLAINLY(LINE, KEEP);
   if (GOT) {
     ECHOLINEEND();
   }
