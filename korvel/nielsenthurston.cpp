@@ -1,0 +1,1 @@
+#include "korvel/nielsenthurston.h"

@@ -1,0 +1,1 @@
+// Placeholder: the bindings of korvel/nielsenthurston.h.
