@@ -101,8 +101,8 @@ std::vector<std::vector<Conjugate>> sliding_circuits(const Braid& b, std::size_t
   return guarded([&] { return orbits_of(garside::sliding_circuits(form(b, limits), max_elements, stop_of(limits))); });
 }
 
-std::optional<Braid> is_conjugate(const Braid& a, const Braid& b, std::size_t max_elements,
-                                  const Limits& limits) {
+std::optional<Braid> conjugating_braid(const Braid& a, const Braid& b, std::size_t max_elements,
+                                       const Limits& limits) {
   const int n = std::max(a.strands(), b.strands());
   return guarded([&]() -> std::optional<Braid> {
     const std::optional<garside::NormalForm> c =
@@ -112,6 +112,10 @@ std::optional<Braid> is_conjugate(const Braid& a, const Braid& b, std::size_t ma
     }
     return braid_of(*c);
   });
+}
+
+bool is_conjugate(const Braid& a, const Braid& b, std::size_t max_elements, const Limits& limits) {
+  return conjugating_braid(a, b, max_elements, limits).has_value();
 }
 
 Braid conjugacy_representative(const Braid& b, std::size_t max_elements, const Limits& limits) {

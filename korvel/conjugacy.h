@@ -76,9 +76,13 @@ std::vector<std::vector<Conjugate>> sliding_circuits(const Braid& b,
 
 // A braid c with c^-1 a c = b when a and b are conjugate, checked before it
 // is returned; nothing when they are not.
-std::optional<Braid> is_conjugate(const Braid& a, const Braid& b,
-                                  std::size_t max_elements = DEFAULT_MAX_ELEMENTS,
-                                  const Limits& limits = {});
+std::optional<Braid> conjugating_braid(const Braid& a, const Braid& b,
+                                       std::size_t max_elements = DEFAULT_MAX_ELEMENTS,
+                                       const Limits& limits = {});
+
+// Whether A and B are conjugate: whether conjugating_braid finds a braid.
+bool is_conjugate(const Braid& a, const Braid& b, std::size_t max_elements = DEFAULT_MAX_ELEMENTS,
+                  const Limits& limits = {});
 
 // The representative of B's conjugacy class, as the word of its left normal
 // form on B's strands.
