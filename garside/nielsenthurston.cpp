@@ -1,13 +1,522 @@
 #include "garside/nielsenthurston.h"
 
+#include <algorithm>
+#include <map>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace garside {
-// Placeholder until the implementation lands.
-bool is_periodic(const NormalForm&, const basics::STOPREQUEST*) { throw std::logic_error("is_periodic"); }
-NielsenThurstonType nielsen_thurston_type(const NormalForm&, std::size_t, const basics::STOPREQUEST*) { throw std::logic_error("nielsen_thurston_type"); }
-std::optional<ReductionSystem> reduction_system(const NormalForm&, std::size_t, const basics::STOPREQUEST*) { throw std::logic_error("reduction_system"); }
-NormalForm multitwist(int, const std::vector<Interval>&) { throw std::logic_error("multitwist"); }
-bool preserves_curves(const NormalForm&, const std::vector<Interval>&) { throw std::logic_error("preserves_curves"); }
-std::int64_t rigidity(const NormalForm&) { throw std::logic_error("rigidity"); }
+
+namespace {
+
+// Punctures are handled 0-based here: the interval lo .. hi.
+struct Span {
+  int lo;
+  int hi;
+  friend bool operator==(const Span&, const Span&) = default;
+  friend auto operator<=>(const Span&, const Span&) = default;
+};
+
+bool crossing(const Span& a, const Span& b) {
+  const bool disjoint = a.hi < b.lo || b.hi < a.lo;
+  const bool nested = (a.lo <= b.lo && b.hi <= a.hi) || (b.lo <= a.lo && a.hi <= b.hi);
+  return !disjoint && !nested;
+}
+
+bool inside(const Span& a, const Span& b) { return b.lo <= a.lo && a.hi <= b.hi && a != b; }
+
+// The image of the punctures of SPAN under a simple braid, as a span, or
+// nothing when they do not end next to each other.
+std::optional<Span> simple_image(const Simple& s, const Span& span) {
+  int lo = s[span.lo];
+  int hi = lo;
+  for (int i = span.lo + 1; i <= span.hi; ++i) {
+    lo = std::min<int>(lo, s[i]);
+    hi = std::max<int>(hi, s[i]);
+  }
+  if (hi - lo != span.hi - span.lo) {
+    return std::nullopt;
+  }
+  return Span{lo, hi};
+}
+
+Span delta_image(int n, std::int64_t p, const Span& span) {
+  return p % 2 == 0 ? span : Span{n - 1 - span.hi, n - 1 - span.lo};
+}
+
+// The image of the round curve around SPAN under y when it is round, else
+// nothing. A simple braid sends the round curve around a span to the round
+// curve around the image span when the strands of the span end next to each
+// other (then every other strand crosses all of them or none, so the span
+// moves as one tube), and to a curve around punctures that no round curve
+// encloses otherwise. By Benardete, Gutierrez and Nitecki (1995), a braid in
+// left normal form Delta^p y_1 ... y_r that sends a round curve to a round
+// curve sends it to round curves after every prefix Delta^p y_1 ... y_i, so
+// following the curve factor by factor decides whether its image is round.
+std::optional<Span> round_image(const NormalForm& y, Span span) {
+  span = delta_image(y.strands, y.delta, span);
+  for (const Simple& s : y.factors) {
+    const auto next = simple_image(s, span);
+    if (!next) {
+      return std::nullopt;
+    }
+    span = *next;
+  }
+  return span;
+}
+
+// The essential spans: 2 .. n-1 punctures.
+std::vector<Span> all_spans(int n) {
+  std::vector<Span> spans;
+  for (int lo = 0; lo < n; ++lo) {
+    for (int hi = lo + 1; hi < n; ++hi) {
+      if (lo == 0 && hi == n - 1) {
+        continue;
+      }
+      spans.push_back({lo, hi});
+    }
+  }
+  return spans;
+}
+
+// The round curves that y sends through round curves back to themselves
+// after some power, grouped in their orbits under y (each orbit in the order
+// y follows it).
+std::vector<std::vector<Span>> periodic_round_orbits(const NormalForm& y) {
+  const std::vector<Span> spans = all_spans(y.strands);
+  std::map<Span, Span> image;
+  for (const Span& s : spans) {
+    if (const auto t = round_image(y, s)) {
+      image.emplace(s, *t);
+    }
+  }
+  std::vector<std::vector<Span>> orbits;
+  std::map<Span, bool> done;
+  for (const auto& [start, first] : image) {
+    if (done[start]) {
+      continue;
+    }
+    // y permutes the round curves it sends to round curves among
+    // themselves only on its periodic ones: follow the images until they
+    // leave the map or come back.
+    std::vector<Span> orbit{start};
+    Span current = first;
+    bool closed = false;
+    for (std::size_t k = 0; k <= image.size(); ++k) {
+      if (current == start) {
+        closed = true;
+        break;
+      }
+      const auto it = image.find(current);
+      if (it == image.end()) {
+        break;
+      }
+      orbit.push_back(current);
+      current = it->second;
+    }
+    if (closed) {
+      for (const Span& s : orbit) {
+        done[s] = true;
+      }
+      orbits.push_back(std::move(orbit));
+    }
+  }
+  return orbits;
+}
+
+bool pairwise_disjoint(const std::vector<Span>& curves) {
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    for (std::size_t j = i + 1; j < curves.size(); ++j) {
+      if (crossing(curves[i], curves[j])) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// A family of round curves that y sends onto itself: one orbit of periodic
+// round curves whose curves are disjoint.
+std::optional<std::vector<Span>> round_family(const NormalForm& y) {
+  for (auto& orbit : periodic_round_orbits(y)) {
+    if (pairwise_disjoint(orbit)) {
+      return std::move(orbit);
+    }
+  }
+  return std::nullopt;
+}
+
+// The periodic round curves of y that no periodic round curve crosses. Each
+// is fixed by a power of y, so all are reduction curves; they are disjoint
+// and y permutes them. They include every curve of the canonical reduction
+// system that is round (an essential reduction curve is crossed by no
+// reduction curve).
+std::vector<Span> uncrossed_round_curves(const NormalForm& y) {
+  std::vector<Span> periodic;
+  for (const auto& orbit : periodic_round_orbits(y)) {
+    periodic.insert(periodic.end(), orbit.begin(), orbit.end());
+  }
+  std::vector<Span> uncrossed;
+  for (const Span& a : periodic) {
+    bool crossed = false;
+    for (const Span& b : periodic) {
+      crossed = crossed || crossing(a, b);
+    }
+    if (!crossed) {
+      uncrossed.push_back(a);
+    }
+  }
+  std::sort(uncrossed.begin(), uncrossed.end());
+  return uncrossed;
+}
+
+// ---- Components of a round family --------------------------------------
+
+// The round family CURVES, sent onto itself by y curve by curve through
+// round curves, cuts the disk into components. The component whose outer
+// boundary is OUTER (a curve of the family, or the whole disk) holds blocks:
+// the largest curves of the family inside OUTER, each shrunk to one
+// puncture, and the punctures inside OUTER in none of them.
+std::vector<Span> blocks_of(const std::vector<Span>& curves, const Span& outer) {
+  std::vector<Span> children;
+  for (const Span& c : curves) {
+    if (!inside(c, outer)) {
+      continue;
+    }
+    bool largest = true;
+    for (const Span& d : curves) {
+      largest = largest && !(inside(c, d) && inside(d, outer));
+    }
+    if (largest) {
+      children.push_back(c);
+    }
+  }
+  std::vector<Span> blocks;
+  for (int i = outer.lo; i <= outer.hi;) {
+    const auto child = std::find_if(children.begin(), children.end(),
+                                    [i](const Span& c) { return c.lo == i; });
+    if (child != children.end()) {
+      blocks.push_back(*child);
+      i = child->hi + 1;
+    } else {
+      blocks.push_back({i, i});
+      ++i;
+    }
+  }
+  return blocks;
+}
+
+// The ranks of BLOCKS (disjoint spans) in the order of their positions.
+std::vector<Simple::Index> ranks(const std::vector<Span>& blocks) {
+  std::vector<std::size_t> order(blocks.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i] = i;
+  }
+  std::sort(order.begin(), order.end(),
+            [&blocks](std::size_t a, std::size_t b) { return blocks[a].lo < blocks[b].lo; });
+  std::vector<Simple::Index> rank(blocks.size());
+  for (std::size_t r = 0; r < order.size(); ++r) {
+    rank[order[r]] = static_cast<Simple::Index>(r);
+  }
+  return rank;
+}
+
+// The braid on the blocks of the component with outer boundary OUTER that
+// the first power of y sending OUTER back to itself induces: the mapping
+// class of that power on the component, its inner boundaries made punctures.
+// Each factor of y moves every curve of the family as a tube, so collapsing
+// the tubes of a factor to single strands leaves the permutation braid of
+// the order in which the blocks end (and Delta^p on m blocks for Delta^p).
+NormalForm component_braid(const NormalForm& y, const std::vector<Span>& curves, const Span& outer) {
+  const int n = y.strands;
+  std::vector<Span> blocks = blocks_of(curves, outer);
+  const std::vector<Span> start = blocks;
+  const int m = static_cast<int>(blocks.size());
+  NormalForm z = identity(m);
+  Span out = outer;
+  for (int round = 0; round == 0 || out != outer; ++round) {
+    if (round > 2 * n) {
+      throw std::logic_error("garside: a curve of a reduction system does not come back");
+    }
+    if (y.delta % 2 != 0) {
+      for (Span& b : blocks) {
+        b = delta_image(n, 1, b);
+      }
+    }
+    z = multiply(z, delta_power(m, y.delta));
+    out = delta_image(n, y.delta, out);
+    for (const Simple& s : y.factors) {
+      const std::vector<Simple::Index> before = ranks(blocks);
+      for (Span& b : blocks) {
+        const auto image = simple_image(s, b);
+        if (!image) {
+          throw std::logic_error("garside: a curve of a reduction system stopped being round");
+        }
+        b = *image;
+      }
+      const std::vector<Simple::Index> after = ranks(blocks);
+      std::vector<Simple::Index> permutation(static_cast<std::size_t>(m));
+      for (std::size_t b = 0; b < blocks.size(); ++b) {
+        permutation[before[b]] = after[b];
+      }
+      multiply_right(z, Simple::from_permutation(permutation));
+      out = *simple_image(s, out);
+    }
+  }
+  std::vector<Span> end = blocks;
+  std::sort(end.begin(), end.end());
+  std::vector<Span> sorted_start = start;
+  std::sort(sorted_start.begin(), sorted_start.end());
+  if (end != sorted_start) {
+    throw std::logic_error("garside: the blocks of a component did not come back");
+  }
+  return z;
+}
+
+// The outer boundaries of the components of CURVES: the whole disk and each
+// curve.
+std::vector<Span> outers(int n, const std::vector<Span>& curves) {
+  std::vector<Span> list{Span{0, n - 1}};
+  list.insert(list.end(), curves.begin(), curves.end());
+  return list;
+}
+
+// ---- Searching the ultra summit set --------------------------------------
+
+// The first member y of the ultra summit set of X (with its conjugator) for
+// which TEST(y) gives an answer, exploring the set member by member; nothing
+// when no member gives one. SetTooLarge past MAX_ELEMENTS; STOP is polled.
+template <class Answer, class Test>
+std::optional<std::pair<Conjugate, Answer>> search_ultra_summit_set(const NormalForm& x,
+                                                                    std::size_t max_elements,
+                                                                    const basics::STOPREQUEST* stop,
+                                                                    Test test) {
+  // A sliding circuit lies in the ultra summit set and is reached by
+  // slides alone: the exploration starts from it.
+  SummitGraph graph(SummitKind::ultra_summit, sliding_circuit_element(x, stop), max_elements, stop);
+  std::size_t tested = 0;
+  for (;;) {
+    for (; tested < graph.size(); ++tested) {
+      basics::CHECKSTOP(stop);
+      if (std::optional<Answer> answer = test(graph.element(tested))) {
+        return std::make_pair(Conjugate{graph.element(tested), graph.conjugator(tested)},
+                              std::move(*answer));
+      }
+    }
+    if (!graph.expand_next()) {
+      return std::nullopt;
+    }
+  }
+}
+
+// Whether the round family CURVES of y is adequate: the braid of each of its
+// components is periodic or pseudo-Anosov.
+bool adequate(const NormalForm& y, const std::vector<Span>& curves, std::size_t max_elements,
+              const basics::STOPREQUEST* stop) {
+  for (const Span& outer : outers(y.strands, curves)) {
+    const NormalForm z = component_braid(y, curves, outer);
+    if (nielsen_thurston_type(z, max_elements, stop) == NielsenThurstonType::reducible) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The canonical reduction system of y from an adequate round family CURVES:
+// the orbits of curves whose removal leaves every merged component periodic
+// are dropped, one orbit at a time.
+std::vector<Span> canonical_from_adequate(const NormalForm& y, std::vector<Span> curves,
+                                          const basics::STOPREQUEST* stop) {
+  std::vector<std::vector<Span>> orbits;
+  for (const Span& c : curves) {
+    if (std::any_of(orbits.begin(), orbits.end(), [&c](const std::vector<Span>& o) {
+          return std::find(o.begin(), o.end(), c) != o.end();
+        })) {
+      continue;
+    }
+    std::vector<Span> orbit{c};
+    for (Span d = *round_image(y, c); d != c; d = *round_image(y, d)) {
+      orbit.push_back(d);
+    }
+    orbits.push_back(std::move(orbit));
+  }
+  const Span disk{0, y.strands - 1};
+  for (const auto& orbit : orbits) {
+    basics::CHECKSTOP(stop);
+    std::vector<Span> rest;
+    for (const Span& c : curves) {
+      if (std::find(orbit.begin(), orbit.end(), c) == orbit.end()) {
+        rest.push_back(c);
+      }
+    }
+    bool periodic = true;
+    for (const Span& removed : orbit) {
+      // The merged component: the smallest remaining curve around the
+      // removed one, or the whole disk.
+      Span outer = disk;
+      for (const Span& c : rest) {
+        if (inside(removed, c) && inside(c, outer)) {
+          outer = c;
+        }
+      }
+      periodic = periodic && is_periodic(component_braid(y, rest, outer), stop);
+      if (!periodic) {
+        break;
+      }
+    }
+    if (periodic) {
+      curves = std::move(rest);
+    }
+  }
+  return curves;
+}
+
+std::vector<Interval> to_intervals(const std::vector<Span>& spans) {
+  std::vector<Interval> list;
+  for (const Span& s : spans) {
+    list.push_back(Interval{s.lo + 1, s.hi + 1});
+  }
+  std::sort(list.begin(), list.end());
+  return list;
+}
+
+// x^K for K >= 1, by repeated squaring of normal forms.
+NormalForm power(const NormalForm& x, std::int64_t k, const basics::STOPREQUEST* stop) {
+  NormalForm result = identity(x.strands);
+  NormalForm square = x;
+  for (; k > 0; k /= 2) {
+    basics::CHECKSTOP(stop);
+    if (k % 2 != 0) {
+      result = multiply(result, square);
+    }
+    if (k > 1) {
+      square = multiply(square, square);
+    }
+  }
+  return result;
+}
+
+bool is_delta_squared_power(const NormalForm& x) { return x.factors.empty() && x.delta % 2 == 0; }
+
+}  // namespace
+
+bool is_periodic(const NormalForm& x, const basics::STOPREQUEST* stop) {
+  const int n = x.strands;
+  if (n <= 2) {
+    return true;
+  }
+  // A periodic braid is conjugate to a power of delta = sigma_1 ... sigma_(n-1)
+  // or of sigma_1 delta, whose n-th and (n-1)-th powers are Delta^2; a
+  // power of Delta^2 is central, so the n-th or (n-1)-th power of x is one
+  // (Birman, Gebhardt and Gonzalez-Meneses 2007). Conversely a braid with
+  // a central power is periodic by definition.
+  const NormalForm before = power(x, n - 1, stop);
+  if (is_delta_squared_power(before)) {
+    return true;
+  }
+  return is_delta_squared_power(multiply(before, x));
+}
+
+NielsenThurstonType nielsen_thurston_type(const NormalForm& x, std::size_t max_elements,
+                                          const basics::STOPREQUEST* stop) {
+  if (is_periodic(x, stop)) {
+    return NielsenThurstonType::periodic;
+  }
+  // A reducible braid has a conjugate whose canonical reduction curves are
+  // all round. Cycling conjugates by the initial factor and decycling by the
+  // inverse of the final factor, both of which send those curves to round
+  // curves (Benardete, Gutierrez and Nitecki), so the walk to the ultra
+  // summit set keeps them round: some member of the ultra summit set sends a
+  // family of round curves onto itself. No member does exactly when x is
+  // not reducible.
+  const auto found = search_ultra_summit_set<std::vector<Span>>(
+      x, max_elements, stop, [](const NormalForm& y) { return round_family(y); });
+  return found ? NielsenThurstonType::reducible : NielsenThurstonType::pseudo_anosov;
+}
+
+std::optional<ReductionSystem> reduction_system(const NormalForm& x, std::size_t max_elements,
+                                                const basics::STOPREQUEST* stop) {
+  if (is_periodic(x, stop)) {
+    return std::nullopt;
+  }
+  // The member of the ultra summit set reached with the canonical reduction
+  // system round (see nielsen_thurston_type) has its uncrossed periodic
+  // round curves U containing that system. Any reduction system containing
+  // the canonical one is adequate (its components lie in the components of
+  // the canonical system: the pseudo-Anosov ones hold no reduction curve,
+  // and a periodic map stays periodic on an invariant part), and an
+  // adequate system contains the canonical one (a canonical curve missing
+  // from it would lie in a periodic component, where curves crossing it
+  // would be reduction curves). So the first member with U non-empty and
+  // adequate gives the canonical system, by dropping the orbits whose
+  // removal keeps every merged component periodic.
+  bool some_round_family = false;
+  const auto found = search_ultra_summit_set<std::vector<Span>>(
+      x, max_elements, stop, [&](const NormalForm& y) -> std::optional<std::vector<Span>> {
+        if (round_family(y)) {
+          some_round_family = true;
+        } else {
+          return std::nullopt;
+        }
+        std::vector<Span> curves = uncrossed_round_curves(y);
+        if (curves.empty() || !adequate(y, curves, max_elements, stop)) {
+          return std::nullopt;
+        }
+        return canonical_from_adequate(y, std::move(curves), stop);
+      });
+  if (!found) {
+    if (some_round_family) {
+      throw std::logic_error("garside: no member of the ultra summit set shows the canonical reduction system");
+    }
+    return std::nullopt;
+  }
+  ReductionSystem system{found->first.conjugator, to_intervals(found->second)};
+  if (system.curves.empty() || !preserves_curves(found->first.element, system.curves)) {
+    throw std::logic_error("garside: a reduction system failed its check");
+  }
+  return system;
+}
+
+NormalForm multitwist(int strands, const std::vector<Interval>& curves) {
+  Word word;
+  for (const Interval& c : curves) {
+    if (c.first < 1 || c.last > strands || c.first >= c.last) {
+      throw std::invalid_argument("garside: the curve around " + std::to_string(c.first) + " .. " +
+                                  std::to_string(c.last) + " is not one on " + std::to_string(strands) +
+                                  " strands");
+    }
+    for (int k = 0; k <= c.last - c.first; ++k) {
+      for (int i = c.first; i < c.last; ++i) {
+        word.push_back(static_cast<std::int16_t>(i));
+      }
+    }
+  }
+  return normal_form(strands, word);
+}
+
+bool preserves_curves(const NormalForm& y, const std::vector<Interval>& curves) {
+  const NormalForm t = multitwist(y.strands, curves);
+  return multiply(y, t) == multiply(t, y);
+}
+
+std::int64_t rigidity(const NormalForm& x) {
+  if (x.factors.empty()) {
+    return 0;
+  }
+  NormalForm z = x;
+  multiply_right(z, initial_factor(x));
+  if (z.delta != x.delta) {
+    return 0;
+  }
+  std::int64_t k = 0;
+  while (k < static_cast<std::int64_t>(x.factors.size()) &&
+         k < static_cast<std::int64_t>(z.factors.size()) &&
+         x.factors[static_cast<std::size_t>(k)] == z.factors[static_cast<std::size_t>(k)]) {
+    ++k;
+  }
+  return k;
+}
+
 }  // namespace garside
