@@ -9,6 +9,7 @@ The same lines piped give no note: the piped bytes are those of the golden
 transcripts (run by ctest), whatever the input holds.
 """
 
+import os
 import subprocess
 
 import pytest
@@ -171,3 +172,75 @@ def test_the_same_lines_piped_give_no_note_and_the_answer_is_taken_as_typed(korv
     assert "The alternating normal form is ??ined\n" in out
     # x is stored as typed and names no ordering.
     assert "> From now on, the ordering is .\n" in out
+
+
+
+# Where a note's character begins to be a UTF-8 sequence after the lead byte
+# C2: C2 A0 is U+00A0, the no-break space of text pasted from web pages, one
+# character that the note quotes whole, as it quotes a sigma (the screen here
+# decodes bytes as Latin-1 and reads it as "\xc2\xa0"; a UTF-8 terminal shows
+# one blank between the quotes); C2 80..C2 9F are the C1 controls
+# U+0080..U+009F, which a terminal may obey, named byte by byte.
+NO_BREAK_SPACE = 'Note: ignored "\xc2\xa0"' + HOW
+
+
+def bytes_note(*codes):
+    return "Note: ignored " + ", ".join("the byte 0x%02X" % c for c in codes) + HOW
+
+
+@pytest.fixture
+def utf8_terminal(terminal, monkeypatch):
+    """As terminal, with korvel in the locale C.UTF-8, that of a person who
+    pastes from a web page: the line editor takes the locale's characters
+    whole. (In the driver's locale C it drops a character of bytes above 7F
+    typed first on a line.)"""
+    real_execve = os.execve
+
+    def execve(path, args, env):
+        real_execve(path, args, {**env, "LC_ALL": "C.UTF-8"})
+
+    monkeypatch.setattr(os, "execve", execve)
+    return terminal
+
+
+def word_bytes(k, key, line):
+    """At the menu prompt, types KEY, then the bytes LINE after the prompt
+    of its braid word; returns the screen lines from the key's line to the
+    next menu prompt, where it leaves korvel."""
+    start = k.mark - len(PROMPT)
+    k.type(key + ENTER)
+    k.expect(PROMPT)
+    os.write(k.fd, line + ENTER.encode())
+    k.expect(MENU_PROMPT)
+    return k.text()[start:k.mark].split("\n")
+
+
+def noted_once(lines, note):
+    """Whether NOTE is the one note of LINES, right after the line typed
+    and before the steps of key H on the word ab that is left."""
+    if notes(lines) != [note]:
+        return False
+    at = lines.index(note)
+    return lines[at - 1].startswith(PROMPT) and lines[at + 1] == "   0: ab"
+
+
+@pytest.mark.parametrize("term", TERMS)
+def test_a_no_break_space_is_one_character_and_the_c1_controls_are_bytes(utf8_terminal, term):
+    k = start(utf8_terminal, term)
+    assert noted_once(word_bytes(k, "H", b"a\xc2\xa0b"), NO_BREAK_SPACE)
+    assert noted_once(word_bytes(k, "H", b"\xc2\xa0a\xc2\xa0b\xc2\xa0"), NO_BREAK_SPACE)
+    assert noted_once(word_bytes(k, "H", b"a\xc2\x9fb"), bytes_note(0xC2, 0x9F))
+    assert noted_once(word_bytes(k, "H", b"a\xc2\x80b"), bytes_note(0xC2, 0x80))
+    both = bytes_note(0xC2, 0x9F).replace(HOW, ', "\xc2\xa0"' + HOW)
+    assert noted_once(word_bytes(k, "H", b"a\xc2\x9fb\xc2\xa0"), both)
+    quit(k)
+
+
+def test_a_lead_byte_without_its_continuation_is_a_byte(utf8_terminal):
+    # Read without the line editor, which drops such a byte before korvel
+    # reads the line.
+    k = start(utf8_terminal, "dumb")
+    assert noted_once(word_bytes(k, "H", b"\xc2ab"), bytes_note(0xC2))
+    assert noted_once(word_bytes(k, "H", b"ab\xc2"), bytes_note(0xC2))
+    assert noted_once(word_bytes(k, "H", b"\xc2\x9fab"), bytes_note(0xC2, 0x9F))
+    quit(k)
