@@ -4,3 +4,4 @@
 #include "korvel/braid.h"
 #include "korvel/computations.h"
 #include "korvel/conjugacy.h"
+#include "korvel/nielsenthurston.h"
