@@ -6,6 +6,8 @@
 
 #include <pybind11/pybind11.h>
 
+#include <cstddef>
+
 #include "braidarguments.h"
 
 namespace korvelpython {
@@ -27,9 +29,20 @@ void BINDGARSIDE(pybind11::module_& M, BRAIDCLASS& CLASS);
 // svg, tikz, and the pictures of a Braid (_repr_svg_ for Jupyter).
 void BINDPICTURES(pybind11::module_& M, BRAIDCLASS& CLASS);
 
-// is_conjugate, conjugacy_representative, the summit sets, cycling,
-// decycling, inf, sup, canonical_length, and SetTooLarge.
+// is_conjugate (and is_conjugated), conjugating_braid,
+// conjugacy_representative, the summit sets, cycling, decycling, inf, sup,
+// canonical_length, and SetTooLarge.
 void BINDCONJUGACY(pybind11::module_& M, BRAIDCLASS& CLASS);
+
+// thurston_type, is_periodic, is_reducible, is_pseudoanosov,
+// reduction_system (and its type ReductionSystem), centralizer, rigidity,
+// entropy. After BINDCONJUGACY, whose SetTooLarge they raise.
+void BINDNIELSENTHURSTON(pybind11::module_& M, BRAIDCLASS& CLASS);
+
+// The limit on the members of a set that the argument max_elements asks
+// for: 0 (none) for None or an int too large to hold, otherwise an int of at
+// least 1 (ValueError below, TypeError for a non-int).
+std::size_t MAXELEMENTS(pybind11::handle M);
 
 // braid_table and its row type StudyRow.
 void BINDSTUDY(pybind11::module_& M);

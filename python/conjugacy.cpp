@@ -15,8 +15,6 @@ using namespace pybind11::literals;
 
 namespace korvelpython {
 
-namespace {
-
 std::size_t MAXELEMENTS(py::handle M) {
   if (M.is_none()) {
     return 0;
@@ -39,6 +37,8 @@ std::size_t MAXELEMENTS(py::handle M) {
   return static_cast<std::size_t>(V);
 }
 
+namespace {
+
 py::tuple PAIR(const korvel::Conjugate& C, FORM F) {
   return py::make_tuple(FROMBRAID(C.element, F), FROMBRAID(C.conjugator, F));
 }
@@ -55,16 +55,24 @@ py::list ORBITS(const std::vector<std::vector<korvel::Conjugate>>& SETS, FORM F)
   return RESULT;
 }
 
-py::object ISCONJUGATE(py::handle A, py::handle B, py::handle M) {
+py::object CONJUGATINGBRAID(py::handle A, py::handle B, py::handle M) {
   const BRAIDPAIR X = TOBRAIDS(A, B);
   const std::size_t LIMIT = MAXELEMENTS(M);
   const std::optional<korvel::Braid> C = COMPUTE(std::nullopt, [&](const korvel::Limits& L) {
-    return korvel::is_conjugate(X.B1, X.B2, LIMIT, L);
+    return korvel::conjugating_braid(X.B1, X.B2, LIMIT, L);
   });
   if (!C) {
     return py::none();
   }
   return FROMBRAID(*C, RESULTFORM(X.F, C->strands()));
+}
+
+// A bool, never the conjugator: the trivial conjugator of x and x is an
+// empty word, which Python takes for false.
+bool ISCONJUGATE(py::handle A, py::handle B, py::handle M) {
+  const BRAIDPAIR X = TOBRAIDS(A, B);
+  const std::size_t LIMIT = MAXELEMENTS(M);
+  return COMPUTE(std::nullopt, [&](const korvel::Limits& L) { return korvel::is_conjugate(X.B1, X.B2, LIMIT, L); });
 }
 
 py::object REPRESENTATIVE(py::handle B, py::handle M) {
@@ -122,15 +130,24 @@ void BINDCONJUGACY(py::module_& M, BRAIDCLASS& CLASS) {
   const py::int_ DEFAULT(korvel::DEFAULT_MAX_ELEMENTS);
   M.attr("DEFAULT_MAX_ELEMENTS") = DEFAULT;
 
-  M.def("is_conjugate", &ISCONJUGATE, "a"_a, "b"_a, "max_elements"_a = DEFAULT,
-        R"(is_conjugate(a, b, max_elements=100000) -> word or None
+  const char* ISCONJUGATEDOC = R"(is_conjugate(a, b, max_elements=100000) -> bool
+
+Whether a and b are conjugate in B_n (n the larger strand count), decided
+through the sliding circuits (Gebhardt and Gonzalez-Meneses 2010):
+is_conjugate('ab', 'ba') is True. conjugating_braid gives the conjugator. At
+most max_elements members of a set are built (None: no limit); past that
+SetTooLarge is raised.)";
+  M.def("is_conjugate", &ISCONJUGATE, "a"_a, "b"_a, "max_elements"_a = DEFAULT, ISCONJUGATEDOC);
+  M.def("is_conjugated", &ISCONJUGATE, "a"_a, "b"_a, "max_elements"_a = DEFAULT,
+        "is_conjugated(a, b, max_elements=100000) -> bool\n\nThe same as is_conjugate.");
+  M.def("conjugating_braid", &CONJUGATINGBRAID, "a"_a, "b"_a, "max_elements"_a = DEFAULT,
+        R"(conjugating_braid(a, b, max_elements=100000) -> word or None
 
 A braid c with c^-1 a c = b when a and b are conjugate in B_n (n the larger
-strand count), None when they are not. The answer goes through the sliding
-circuits (Gebhardt and Gonzalez-Meneses 2010), and c is checked before it is
-returned: is_conjugate('ab', 'ba') is a word c with c^-1 ab c = ba. At most
-max_elements members of a set are built (None: no limit); past that
-SetTooLarge is raised.)");
+strand count), None when they are not; c is checked before it is returned.
+conjugating_braid('ab', 'ba') is a word c with c^-1 ab c = ba; for a braid
+and itself it may be the empty word, which is not None (test with "is not
+None", or use is_conjugate).)");
   M.def("conjugacy_representative", &REPRESENTATIVE, "b"_a, "max_elements"_a = DEFAULT,
         R"(conjugacy_representative(b, max_elements=100000) -> word
 
@@ -174,8 +191,13 @@ conjugator c (A_r^-1) with c^-1 b c the result.)");
 
   CLASS
       .def("is_conjugate", &ISCONJUGATE, "other"_a, "max_elements"_a = DEFAULT,
-           "is_conjugate(other, max_elements=100000) -> Braid or None\n\n"
-           "A braid c with c^-1 self c = other, or None; korvel.is_conjugate.")
+           "is_conjugate(other, max_elements=100000) -> bool\n\n"
+           "Whether self and other are conjugate; korvel.is_conjugate.")
+      .def("is_conjugated", &ISCONJUGATE, "other"_a, "max_elements"_a = DEFAULT,
+           "is_conjugated(other, max_elements=100000) -> bool\n\nThe same as is_conjugate.")
+      .def("conjugating_braid", &CONJUGATINGBRAID, "other"_a, "max_elements"_a = DEFAULT,
+           "conjugating_braid(other, max_elements=100000) -> Braid or None\n\n"
+           "A braid c with c^-1 self c = other, or None; korvel.conjugating_braid.")
       .def("conjugacy_representative", &REPRESENTATIVE, "max_elements"_a = DEFAULT,
            "conjugacy_representative(max_elements=100000) -> Braid\n\n"
            "korvel.conjugacy_representative.")

@@ -1,8 +1,8 @@
 // The Python module korvel: Korvel's braid computations for Python and
 // SageMath. This file holds the module's docstring and constants; the class
 // Braid is bound in braid.cpp, the functions (and the Braid methods of the
-// same computations) by topic in reduction.cpp, garside.cpp, pictures.cpp
-// and study.cpp.
+// same computations) by topic in reduction.cpp, garside.cpp, conjugacy.cpp,
+// nielsenthurston.cpp, pictures.cpp and study.cpp.
 #include <pybind11/pybind11.h>
 
 #include "bindings.h"
@@ -16,7 +16,7 @@
 
 PYBIND11_MODULE(korvel, M) {
   M.doc() = R"(Braid groups: braids as values, orderings, handle reduction, Dynnikov
-coordinates and normal forms.
+coordinates, normal forms, conjugacy and the Nielsen-Thurston type.
 
 A braid is a korvel.Braid, or is given as a str in Korvel's letter syntax,
 'a'..'z' for the generators sigma_1..sigma_26 and 'A'..'Z' for their inverses
@@ -72,6 +72,7 @@ References:
   korvelpython::BINDREDUCTION(M, CLASS);
   korvelpython::BINDGARSIDE(M, CLASS);
   korvelpython::BINDCONJUGACY(M, CLASS);
+  korvelpython::BINDNIELSENTHURSTON(M, CLASS);
   korvelpython::BINDPICTURES(M, CLASS);
   korvelpython::BINDSTUDY(M);
 }
