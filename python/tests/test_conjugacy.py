@@ -44,11 +44,12 @@ def test_conjugators_of_seeded_pairs_are_exact():
         a = random_braid(rng, n, rng.randint(1, 25))
         c0 = random_braid(rng, n, rng.randint(1, 10))
         b = ~c0 * a * c0
-        c = a.is_conjugate(b)
+        c = a.conjugating_braid(b)
         assert c is not None, (a, b)
         assert ~c * a * c == b
+        assert a.is_conjugate(b) is True and korvel.is_conjugated(a, b) is True
         # The module function gives the input's form back.
-        assert isinstance(korvel.is_conjugate(str(a), str(b)), str) if n <= 27 else True
+        assert isinstance(korvel.conjugating_braid(str(a), str(b)), str) if n <= 27 else True
 
 
 def test_invariants_are_never_contradicted():
@@ -59,7 +60,8 @@ def test_invariants_are_never_contradicted():
         a, b = random_braid(rng, n, rng.randint(1, 12)), random_braid(rng, n, rng.randint(1, 12))
         if exponent_sum(a) != exponent_sum(b) or cycle_type(a) != cycle_type(b):
             separated += 1
-            assert a.is_conjugate(b) is None, (a, b)
+            assert a.conjugating_braid(b) is None, (a, b)
+            assert korvel.is_conjugate(a, b) is False
             assert a.conjugacy_representative() != b.conjugacy_representative()
     assert separated > 150
 
@@ -72,7 +74,7 @@ def test_the_representative_is_a_function_of_the_class():
         c = random_braid(rng, n, rng.randint(1, 8))
         r = a.conjugacy_representative(max_elements=None)
         assert r.tietze() == (~c * a * c).conjugacy_representative(max_elements=None).tietze()
-        assert a.is_conjugate(r) is not None
+        assert a.is_conjugate(r)
 
 
 def test_worked_ultra_summit_sets():
@@ -135,3 +137,39 @@ def test_threads_get_the_same_answers():
     for t in threads:
         t.join()
     assert results == alone
+
+
+def test_is_conjugate_answers_true_for_a_braid_and_itself():
+    # The conjugator of x and x is the trivial braid, a word without letters
+    # that Python takes for false: is_conjugate must be the bool True.
+    for x in ["", "ab", "abaaba", korvel.Braid("abcABC"), [1, -2, 3], korvel.Braid(strands=4)]:
+        if korvel.is_conjugate(x, x):
+            taken = True
+        else:
+            taken = False
+        assert taken, x
+        assert korvel.is_conjugate(x, x) is True
+        assert korvel.is_conjugated(x, x) is True
+        c = korvel.conjugating_braid(x, x)
+        assert c is not None
+        assert korvel.equivalent(c, c) and korvel.is_trivial(korvel.Braid(c) * ~korvel.Braid(c))
+    b = korvel.Braid("abAB")
+    assert b.is_conjugate(b) is True and b.is_conjugated(b) is True
+    assert b.conjugating_braid(b) is not None
+    # sigma_1 and sigma_1^-1 have exponent sums 1 and -1: not conjugate.
+    assert korvel.is_conjugate("a", "A") is False
+    assert korvel.conjugating_braid("a", "A") is None
+    assert korvel.Braid("a").conjugating_braid("A") is None
+
+
+def test_yes_no_answers_are_bools():
+    # Every question the module answers with yes or no is a bool, never a
+    # value whose truth depends on its content.
+    x = korvel.Braid("ab")
+    for answer in [korvel.is_trivial(""), korvel.is_trivial("aA"), korvel.equivalent("", ""),
+                   korvel.equivalent("aba", "bab"), x.is_trivial(), x == x, x != x,
+                   korvel.is_periodic(""), korvel.is_periodic("ab"), korvel.is_reducible("ab"),
+                   korvel.is_pseudoanosov("aB"), x.is_periodic(), x.is_reducible(),
+                   x.is_pseudoanosov()]:
+        assert type(answer) is bool
+    assert korvel.is_trivial("") is True and korvel.equivalent("", "") is True
