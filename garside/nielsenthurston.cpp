@@ -223,29 +223,45 @@ std::vector<Simple::Index> ranks(const std::vector<Span>& blocks) {
   return rank;
 }
 
-// The braid on the blocks of the component with outer boundary OUTER that
-// the first power of y sending OUTER back to itself induces: the mapping
-// class of that power on the component, its inner boundaries made punctures.
-// Each factor of y moves every curve of the family as a tube, so collapsing
-// the tubes of a factor to single strands leaves the permutation braid of
-// the order in which the blocks end (and Delta^p on m blocks for Delta^p).
-NormalForm component_braid(const NormalForm& y, const std::vector<Span>& curves, const Span& outer) {
+// The component with outer boundary OUTER as y carries it round its orbit:
+// the outer boundaries O_0 = OUTER, O_1, ... (y sends each to the next and
+// the last to O_0) and the braids z_0, z_1, ... on the blocks that y induces
+// from the component at O_j to the one at O_(j+1). Each factor of y moves
+// every curve of the family as a tube, so collapsing the tubes of a factor
+// to single strands leaves the permutation braid of the order in which the
+// blocks end (and Delta^p on m blocks for Delta^p). The product
+// z_0 z_1 ... is the mapping class of the first power of y that sends OUTER
+// back to itself, on the component with its inner boundaries made punctures.
+struct ComponentOrbit {
+  std::vector<Span> outers;
+  std::vector<NormalForm> stages;
+  NormalForm first_return() const {
+    NormalForm z = stages.front();
+    for (std::size_t j = 1; j < stages.size(); ++j) {
+      z = multiply(z, stages[j]);
+    }
+    return z;
+  }
+};
+
+ComponentOrbit component_orbit(const NormalForm& y, const std::vector<Span>& curves, const Span& outer) {
   const int n = y.strands;
   std::vector<Span> blocks = blocks_of(curves, outer);
   const std::vector<Span> start = blocks;
   const int m = static_cast<int>(blocks.size());
-  NormalForm z = identity(m);
+  ComponentOrbit orbit;
   Span out = outer;
-  for (int round = 0; round == 0 || out != outer; ++round) {
-    if (round > 2 * n) {
+  do {
+    if (orbit.outers.size() > static_cast<std::size_t>(n)) {
       throw std::logic_error("garside: a curve of a reduction system does not come back");
     }
+    orbit.outers.push_back(out);
     if (y.delta % 2 != 0) {
       for (Span& b : blocks) {
         b = delta_image(n, 1, b);
       }
     }
-    z = multiply(z, delta_power(m, y.delta));
+    NormalForm z = delta_power(m, y.delta);
     out = delta_image(n, y.delta, out);
     for (const Simple& s : y.factors) {
       const std::vector<Simple::Index> before = ranks(blocks);
@@ -264,7 +280,8 @@ NormalForm component_braid(const NormalForm& y, const std::vector<Span>& curves,
       multiply_right(z, Simple::from_permutation(permutation));
       out = *simple_image(s, out);
     }
-  }
+    orbit.stages.push_back(std::move(z));
+  } while (out != outer);
   std::vector<Span> end = blocks;
   std::sort(end.begin(), end.end());
   std::vector<Span> sorted_start = start;
@@ -272,7 +289,75 @@ NormalForm component_braid(const NormalForm& y, const std::vector<Span>& curves,
   if (end != sorted_start) {
     throw std::logic_error("garside: the blocks of a component did not come back");
   }
-  return z;
+  return orbit;
+}
+
+NormalForm component_braid(const NormalForm& y, const std::vector<Span>& curves, const Span& outer) {
+  return component_orbit(y, curves, outer).first_return();
+}
+
+// The permutation of the strands of X (where the strand starting at i ends).
+std::vector<int> permutation_of(const NormalForm& x) {
+  const int n = x.strands;
+  std::vector<int> p(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    p[static_cast<std::size_t>(i)] = x.delta % 2 == 0 ? i : n - 1 - i;
+  }
+  for (const Simple& s : x.factors) {
+    for (int& v : p) {
+      v = s[v];
+    }
+  }
+  return p;
+}
+
+// The braid C on the blocks of widths WIDTHS (in the order of their
+// positions) made a braid on N strands, the blocks starting at puncture LO:
+// each crossing of C becomes the crossing of two tubes, every strand of one
+// tube crossing every strand of the other the same way.
+Word cabled_word(int n, const NormalForm& c, std::vector<int> widths, int lo) {
+  (void)n;
+  Word word;
+  for (const auto letter : to_word(c)) {
+    const int i = letter > 0 ? letter : -letter;  // blocks i-1 and i, 0-based
+    int start = lo + 1;                           // 1-based index of the first strand
+    for (int j = 0; j < i - 1; ++j) {
+      start += widths[static_cast<std::size_t>(j)];
+    }
+    const int a = widths[static_cast<std::size_t>(i - 1)];
+    const int b = widths[static_cast<std::size_t>(i)];
+    // The positive crossing of a tube of width LEFT over one of width RIGHT
+    // at START: its strands, last first, each cross the RIGHT strands.
+    const auto crossing = [start](int left, int right) {
+      Word w;
+      for (int t = left - 1; t >= 0; --t) {
+        for (int k = 0; k < right; ++k) {
+          w.push_back(static_cast<std::int16_t>(start + t + k));
+        }
+      }
+      return w;
+    };
+    if (letter > 0) {
+      const Word w = crossing(a, b);
+      word.insert(word.end(), w.begin(), w.end());
+    } else {
+      // The inverse of the positive crossing that brings the tubes back.
+      const Word w = crossing(b, a);
+      for (auto it = w.rbegin(); it != w.rend(); ++it) {
+        word.push_back(static_cast<std::int16_t>(-*it));
+      }
+    }
+    std::swap(widths[static_cast<std::size_t>(i - 1)], widths[static_cast<std::size_t>(i)]);
+  }
+  return word;
+}
+
+std::vector<int> widths_of(const std::vector<Span>& blocks) {
+  std::vector<int> w;
+  for (const Span& b : blocks) {
+    w.push_back(b.hi - b.lo + 1);
+  }
+  return w;
 }
 
 // The outer boundaries of the components of CURVES: the whole disk and each
@@ -311,17 +396,91 @@ std::optional<std::pair<Conjugate, Answer>> search_ultra_summit_set(const Normal
   }
 }
 
-// Whether the round family CURVES of y is adequate: the braid of each of its
-// components is periodic or pseudo-Anosov.
-bool adequate(const NormalForm& y, const std::vector<Span>& curves, std::size_t max_elements,
-              const basics::STOPREQUEST* stop) {
-  for (const Span& outer : outers(y.strands, curves)) {
-    const NormalForm z = component_braid(y, curves, outer);
-    if (nielsen_thurston_type(z, max_elements, stop) == NielsenThurstonType::reducible) {
-      return false;
+Span must_be_round(const std::optional<Span>& image) {
+  if (!image) {
+    throw std::logic_error("garside: a curve of a reduction system stopped being round");
+  }
+  return *image;
+}
+
+// A conjugate of the input, the conjugator that carries the input to it, and
+// a family of round curves that it sends onto itself through round curves.
+struct RoundSystem {
+  NormalForm element;
+  NormalForm conjugator;
+  std::vector<Span> curves;
+};
+
+// Refines the family until the braid of every component is periodic or
+// pseudo-Anosov (the family is then adequate). Where the first-return
+// braid z = z_0 ... z_(k-1) of a component orbit is reducible, its
+// canonical reduction system G, round after a conjugator c, is brought into
+// the disk: the component at O_j is conjugated by c_j = (z_0 ... z_(j-1))^-1 c
+// with its blocks as tubes, so that y carries the blocks of each component
+// of the orbit straight to the next (the braid from O_j to O_(j+1) becomes
+// c_j^-1 z_j c_(j+1), trivial for j < k-1) and c^-1 z c from the last back
+// to O_0: the curves of G around the same blocks in every component of the
+// orbit are then round and sent onto each other. Each step adds curves, so
+// there are fewer than n steps.
+void refine(RoundSystem& r, std::size_t max_elements, const basics::STOPREQUEST* stop) {
+  const int n = r.element.strands;
+  std::map<NormalForm, std::optional<ReductionSystem>> known;
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (const Span& outer : outers(n, r.curves)) {
+      basics::CHECKSTOP(stop);
+      const ComponentOrbit orbit = component_orbit(r.element, r.curves, outer);
+      const NormalForm z = orbit.first_return();
+      auto it = known.find(z);
+      if (it == known.end()) {
+        it = known.emplace(z, reduction_system(z, max_elements, stop)).first;
+      }
+      if (!it->second) {
+        continue;
+      }
+      const ReductionSystem& inner = *it->second;
+      const int m = z.strands;
+      Word word;
+      std::vector<Span> lifted;
+      NormalForm prefix = identity(m);
+      for (std::size_t j = 0; j < orbit.outers.size(); ++j) {
+        const NormalForm c = multiply(inverse(prefix), inner.conjugator);
+        const std::vector<int> widths = widths_of(blocks_of(r.curves, orbit.outers[j]));
+        const Word w = cabled_word(n, c, widths, orbit.outers[j].lo);
+        word.insert(word.end(), w.begin(), w.end());
+        // The widths of the blocks after c, in the order of their positions.
+        const std::vector<int> p = permutation_of(c);
+        std::vector<int> after(widths.size());
+        for (std::size_t i = 0; i < widths.size(); ++i) {
+          after[static_cast<std::size_t>(p[i])] = widths[i];
+        }
+        for (const Interval& g : inner.curves) {
+          int lo = orbit.outers[j].lo;
+          for (int t = 0; t < g.first - 1; ++t) {
+            lo += after[static_cast<std::size_t>(t)];
+          }
+          int hi = lo - 1;
+          for (int t = g.first - 1; t < g.last; ++t) {
+            hi += after[static_cast<std::size_t>(t)];
+          }
+          lifted.push_back({lo, hi});
+        }
+        prefix = multiply(prefix, orbit.stages[j]);
+      }
+      const NormalForm conj = normal_form(n, word);
+      std::vector<Span> curves = std::move(lifted);
+      for (const Span& s : r.curves) {
+        curves.push_back(must_be_round(round_image(conj, s)));
+      }
+      std::sort(curves.begin(), curves.end());
+      curves.erase(std::unique(curves.begin(), curves.end()), curves.end());
+      r.element = conjugate(r.element, conj);
+      r.conjugator = multiply(r.conjugator, conj);
+      r.curves = std::move(curves);
+      changed = true;
+      break;
     }
   }
-  return true;
 }
 
 // The canonical reduction system of y from an adequate round family CURVES:
@@ -337,7 +496,7 @@ std::vector<Span> canonical_from_adequate(const NormalForm& y, std::vector<Span>
       continue;
     }
     std::vector<Span> orbit{c};
-    for (Span d = *round_image(y, c); d != c; d = *round_image(y, d)) {
+    for (Span d = must_be_round(round_image(y, c)); d != c; d = must_be_round(round_image(y, d))) {
       orbit.push_back(d);
     }
     orbits.push_back(std::move(orbit));
@@ -441,39 +600,21 @@ std::optional<ReductionSystem> reduction_system(const NormalForm& x, std::size_t
   if (is_periodic(x, stop)) {
     return std::nullopt;
   }
-  // The member of the ultra summit set reached with the canonical reduction
-  // system round (see nielsen_thurston_type) has its uncrossed periodic
-  // round curves U containing that system. Any reduction system containing
-  // the canonical one is adequate (its components lie in the components of
-  // the canonical system: the pseudo-Anosov ones hold no reduction curve,
-  // and a periodic map stays periodic on an invariant part), and an
-  // adequate system contains the canonical one (a canonical curve missing
-  // from it would lie in a periodic component, where curves crossing it
-  // would be reduction curves). So the first member with U non-empty and
-  // adequate gives the canonical system, by dropping the orbits whose
-  // removal keeps every merged component periodic.
-  bool some_round_family = false;
   const auto found = search_ultra_summit_set<std::vector<Span>>(
-      x, max_elements, stop, [&](const NormalForm& y) -> std::optional<std::vector<Span>> {
-        if (round_family(y)) {
-          some_round_family = true;
-        } else {
-          return std::nullopt;
-        }
-        std::vector<Span> curves = uncrossed_round_curves(y);
-        if (curves.empty() || !adequate(y, curves, max_elements, stop)) {
-          return std::nullopt;
-        }
-        return canonical_from_adequate(y, std::move(curves), stop);
-      });
+      x, max_elements, stop, [](const NormalForm& y) { return round_family(y); });
   if (!found) {
-    if (some_round_family) {
-      throw std::logic_error("garside: no member of the ultra summit set shows the canonical reduction system");
-    }
     return std::nullopt;
   }
-  ReductionSystem system{found->first.conjugator, to_intervals(found->second)};
-  if (system.curves.empty() || !preserves_curves(found->first.element, system.curves)) {
+  // Start from the periodic round curves that no other one crosses (they
+  // hold every round curve of the canonical system), or from the family
+  // found when there are none; refine it to an adequate family, which
+  // contains the canonical system, and drop what is not canonical.
+  std::vector<Span> start = uncrossed_round_curves(found->first.element);
+  RoundSystem r{found->first.element, found->first.conjugator,
+                start.empty() ? found->second : std::move(start)};
+  refine(r, max_elements, stop);
+  ReductionSystem system{r.conjugator, to_intervals(canonical_from_adequate(r.element, r.curves, stop))};
+  if (system.curves.empty() || !preserves_curves(conjugate(x, system.conjugator), system.curves)) {
     throw std::logic_error("garside: a reduction system failed its check");
   }
   return system;
