@@ -24,7 +24,10 @@ constexpr std::size_t confirmations = 3;
 // Windows of P powers are used while P is at most this.
 constexpr std::uint64_t window_limit = 60;
 // The cap: work, in letters times 64-bit words of their values.
-constexpr double work_cap = 67108864.0;  // 2^26
+constexpr double work_cap = 16777216.0;  // 2^24
+// The work of a power besides its letters and values (allocations, polls),
+// in letters.
+constexpr std::size_t per_power = 64;
 // Powers always allowed before the cap.
 constexpr std::size_t least_powers = 16;
 
@@ -214,7 +217,10 @@ double entropy(std::span<const std::int16_t> word, std::int32_t strands, double 
   for (std::size_t j = 1;; ++j) {
     basics::CHECKSTOP(stop);
     point.apply(word, shifted, stop);
-    work += static_cast<double>(word.size()) * static_cast<double>(1 + bits / 64);
+    // The letters, the copy of the point that is measured, and what a power
+    // costs besides.
+    work += static_cast<double>(word.size() + 2 * static_cast<std::size_t>(held) + per_power) *
+            static_cast<double>(1 + bits / 64);
     const std::vector<mpz_class> current = point.coordinates();
     logs.push_back(log_norm(current, bits));
 

@@ -41,16 +41,17 @@
 //      converge like C / j the bound j |e_j - e_(j-1)| is their error; for
 //      geometric convergence with ratio rho it exceeds the error as soon as
 //      j >= rho / (1 - rho);
-//   3. the cap: after at least 16 powers, once the work spent (the letters
-//      acted, each weighted by the 64-bit words of the largest value) passes
-//      2^26, about a tenth of a second, the long-range estimate
+//   3. the cap: after at least 16 powers, once the work spent passes 2^24
+//      (the letters acted, the values copied to be measured and 64 for
+//      each power, each weighted by the 64-bit words of the largest value;
+//      a few tenths of a second at most), the long-range estimate
 //      max(0, (log N_J - log N_(J/2)) / (J - J/2)) of the last power J is
 //      returned, whose error is O(1 / J) in every case. It is what a caller
 //      who asked for more than the braid allows gets: the best estimate
 //      rather than an error. The cap is reached by zero-entropy braids whose
 //      orbit does not settle into a ray in time, by reducible braids that
-//      permute pieces of positive entropy when P > 60, and by tolerances
-//      below the rounding of the logarithms (about 1e-13 j h).
+//      permute pieces of positive entropy when P > 60, and at times by
+//      tolerances below the rounding of the logarithms (about 1e-16 j h).
 // The tolerance is thus met whenever the estimates follow either model
 // (geometric or C / j) from the powers the rule sees on; a braid whose
 // exponential growth is hidden for a while under a linear term more than
