@@ -71,17 +71,20 @@ NielsenThurstonType nielsen_thurston_type(const NormalForm& x,
                                           std::size_t max_elements = kDefaultMaxElements,
                                           const basics::STOPREQUEST* stop = nullptr);
 
-// The canonical reduction system of X (its essential reduction curves:
-// those that no curve fixed by a power of X crosses), made round by the
-// conjugator; nothing when X is periodic or pseudo-Anosov. It is found at a
-// member y of the ultra summit set: the round curves that a power of y
-// fixes, through round curves at every factor, and that no other such curve
-// crosses, contain the canonical system when it is round at y; when the
-// braid that y induces on each component they leave (inner curves shrunk
-// to punctures) is periodic or pseudo-Anosov, they contain the canonical
-// system, which is the smallest such family, and it is reached by dropping
-// the orbits of curves whose removal leaves the merged components periodic.
-// The system returned is checked by preserves_curves before it is returned
+// The canonical reduction system of X: its essential reduction curves, those
+// fixed by a power of X that no other curve fixed by a power of X crosses.
+// It is returned whole, made round by the conjugator; nothing when X is
+// periodic or pseudo-Anosov. It is the smallest adequate reduction system
+// (one where the braid induced on each component of the complement, its
+// inner curves shrunk to punctures, is periodic or pseudo-Anosov), and every
+// adequate system contains it. It is built at the first member y of the
+// ultra summit set that sends a family of round curves onto itself: from the
+// periodic round curves of y that no other one crosses (or that family),
+// each component whose braid is reducible is reduced in turn, by the same
+// function on fewer strands, and the curves found are brought round by
+// conjugating the component's blocks as tubes; the adequate family reached
+// loses the orbits of curves whose removal leaves the merged components
+// periodic. The system is checked by preserves_curves before it is returned
 // (std::logic_error if it failed: a bug). The curves are sorted.
 std::optional<ReductionSystem> reduction_system(const NormalForm& x,
                                                 std::size_t max_elements = kDefaultMaxElements,
