@@ -1,7 +1,6 @@
 #include "garside/centralizer.h"
 
 #include <cstdint>
-#include <deque>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
@@ -14,70 +13,105 @@ namespace garside {
 
 namespace {
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+// The ultra summit set of one class, explored from a member y along the
+// arrows u -> u^s (s a minimal simple element of u) that leave the first
+// member of each cycling orbit, the orbit's entry; with the generators of
+// Z(y) that these arrows and the cycling orbits give (centralizer.h).
+//
+// Members are numbered orbit by orbit, each orbit from its entry in cycling
+// order, so that member i + 1 is the cycling of member i inside an orbit.
+// The tree paths: p_y = 1; an orbit met first through the arrow (u, s) has
+// p_entry = p_u s; along the orbit p_(cycling(u)) = p_u iota(u).
+class SummitTree {
+ public:
+  SummitTree(const NormalForm& y, std::size_t max_elements, const basics::STOPREQUEST* stop)
+      : max_elements_(max_elements), stop_(stop) {
+    add_orbit(y, identity(y.strands));
+    for (std::size_t o = 0; o < orbits_.size(); ++o) {
+      expand(o);
+    }
+  }
 
-// The ultra summit set of one class with every arrow u -> u^s, s a minimal
-// simple element of u.
-struct SummitArrows {
-  struct Arrow {
-    std::size_t from;
-    Simple label;
-    std::size_t to;
+  std::size_t size() const { return members_.size(); }
+  const std::vector<NormalForm>& loops() const { return loops_; }
+
+  // p_v for a member V.
+  NormalForm path(const NormalForm& v) const {
+    const auto it = index_.find(v);
+    if (it == index_.end()) {
+      throw std::logic_error("garside: a conjugate by a minimal simple element left the ultra summit set");
+    }
+    const std::size_t i = it->second;
+    const Orbit& orbit = orbits_[orbit_of_[i]];
+    NormalForm p = orbit.entry_path;
+    for (std::size_t j = orbit.first; j < i; ++j) {
+      multiply_right(p, cycling_conjugator_[j]);
+    }
+    return p;
+  }
+
+ private:
+  struct Orbit {
+    std::size_t first;
+    std::size_t size;
+    NormalForm entry_path;
   };
-  std::vector<NormalForm> members;  // member 0 is the start
-  std::vector<std::vector<std::size_t>> orbits;
-  std::vector<Arrow> arrows;
-  std::unordered_map<NormalForm, std::size_t, NormalFormHash> index;
-};
 
-// Adds the cycling orbit of Y (a member of the USS not yet known) and returns
-// Y's number.
-std::size_t add_orbit(SummitArrows& set, const NormalForm& y, std::size_t max_elements,
-                      const basics::STOPREQUEST* stop) {
-  const std::size_t first = set.members.size();
-  std::vector<std::size_t> orbit;
-  NormalForm u = y;
-  do {
-    basics::CHECKSTOP(stop);
-    if (max_elements != 0 && set.members.size() >= max_elements) {
-      throw SetTooLarge("ultra summit set", max_elements);
-    }
-    if (!set.index.emplace(u, set.members.size()).second) {
-      throw std::logic_error("garside: a cycling orbit of the ultra summit set met another orbit");
-    }
-    orbit.push_back(set.members.size());
-    set.members.push_back(u);
-    u = cycling(u);
-  } while (u != y);
-  set.orbits.push_back(std::move(orbit));
-  return first;
-}
+  // Adds the cycling orbit of V (a member not yet known) with p_V = PATH,
+  // and the loop that closes the orbit: p_last iota(last) p_V^-1.
+  void add_orbit(const NormalForm& v, NormalForm path) {
+    const std::size_t first = members_.size();
+    NormalForm closing = path;
+    NormalForm u = v;
+    do {
+      basics::CHECKSTOP(stop_);
+      if (max_elements_ != 0 && members_.size() >= max_elements_) {
+        throw SetTooLarge("ultra summit set", max_elements_);
+      }
+      if (!index_.emplace(u, members_.size()).second) {
+        throw std::logic_error("garside: a cycling orbit of the ultra summit set met another orbit");
+      }
+      const Simple iota = initial_factor(u);
+      multiply_right(closing, iota);
+      members_.push_back(u);
+      orbit_of_.push_back(orbits_.size());
+      cycling_conjugator_.push_back(iota);
+      u = cycling(u);
+    } while (u != v);
+    loops_.push_back(multiply(closing, inverse(path)));
+    orbits_.push_back(Orbit{first, members_.size() - first, std::move(path)});
+  }
 
-// The whole USS of Y (a member) with its arrows: every member is reached from
-// Y by arrows (the graph is strongly connected, centralizer.h).
-SummitArrows explore(const NormalForm& y, std::size_t max_elements, const basics::STOPREQUEST* stop) {
-  SummitArrows set;
-  add_orbit(set, y, max_elements, stop);
-  for (std::size_t o = 0; o < set.orbits.size(); ++o) {
-    const std::vector<std::size_t> orbit = set.orbits[o];
-    std::vector<NormalForm> elements;
-    elements.reserve(orbit.size());
-    for (const std::size_t i : orbit) {
-      elements.push_back(set.members[i]);
-    }
-    const auto minimal = minimal_orbit_conjugators(elements, Closure::cycling, stop);
-    for (std::size_t k = 0; k < orbit.size(); ++k) {
-      for (const Simple& s : minimal[k]) {
-        NormalForm v = elements[k];
-        conjugate_by(v, s);
-        const auto it = set.index.find(v);
-        const std::size_t to = it != set.index.end() ? it->second : add_orbit(set, v, max_elements, stop);
-        set.arrows.push_back({orbit[k], s, to});
+  // The arrows that leave the entry of orbit O: the tree arrow into each
+  // orbit not yet met, and a loop p_entry s p_v^-1 for each other one.
+  void expand(std::size_t o) {
+    std::vector<NormalForm> elements(members_.begin() + static_cast<std::ptrdiff_t>(orbits_[o].first),
+                                     members_.begin() + static_cast<std::ptrdiff_t>(orbits_[o].first + orbits_[o].size));
+    const std::vector<Simple> minimal =
+        std::move(minimal_orbit_conjugators(elements, Closure::cycling, stop_).front());
+    for (const Simple& s : minimal) {
+      basics::CHECKSTOP(stop_);
+      NormalForm v = elements.front();
+      conjugate_by(v, s);
+      NormalForm p = orbits_[o].entry_path;
+      multiply_right(p, s);
+      if (index_.contains(v)) {
+        loops_.push_back(multiply(p, inverse(path(v))));
+      } else {
+        add_orbit(v, std::move(p));
       }
     }
   }
-  return set;
-}
+
+  std::size_t max_elements_;
+  const basics::STOPREQUEST* stop_;
+  std::vector<NormalForm> members_;
+  std::vector<std::size_t> orbit_of_;
+  std::vector<Simple> cycling_conjugator_;  // iota of each member
+  std::vector<Orbit> orbits_;
+  std::unordered_map<NormalForm, std::size_t, NormalFormHash> index_;
+  std::vector<NormalForm> loops_;
+};
 
 // The exponent sum of X: every factor contributes its length.
 std::int64_t exponent_sum(const NormalForm& x) {
@@ -91,18 +125,15 @@ std::int64_t exponent_sum(const NormalForm& x) {
 
 bool is_trivial(const NormalForm& g) { return g.delta == 0 && g.factors.empty(); }
 
-// Collects the generators of Z(x): drops trivial braids, repetitions and
-// inverses of earlier entries, and checks that each commutes with x.
+// Collects generators of the centralizer of a braid y: drops trivial braids,
+// repetitions and inverses of earlier entries.
 class Generators {
  public:
-  explicit Generators(const NormalForm& x) : x_(x) {}
+  explicit Generators(int strands) : strands_(strands) {}
 
   void add(NormalForm g) {
     if (is_trivial(g) || seen_.contains(g)) {
       return;
-    }
-    if (multiply(x_, g) != multiply(g, x_)) {
-      throw std::logic_error("garside: a centralizer generator does not commute with the braid");
     }
     seen_.insert(inverse(g));
     seen_.insert(g);
@@ -113,7 +144,7 @@ class Generators {
   // of its inverse is Delta^2 already (its exponent sum then divides
   // n(n-1), which bounds the powers tried).
   void add_full_twist() {
-    const int n = x_.strands;
+    const int n = strands_;
     const NormalForm twist = delta_power(n, 2);
     const std::int64_t twist_sum = static_cast<std::int64_t>(n) * (n - 1);
     for (const NormalForm& g : list_) {
@@ -137,10 +168,23 @@ class Generators {
     add(twist);
   }
 
-  std::vector<NormalForm> take() { return std::move(list_); }
+  // The generators carried to Z(x) = c Z(y) c^-1 (x = c y c^-1), each
+  // checked to commute with x.
+  std::vector<NormalForm> carried(const NormalForm& x, const NormalForm& c,
+                                  const basics::STOPREQUEST* stop) && {
+    const NormalForm c_inverse = inverse(c);
+    for (NormalForm& g : list_) {
+      basics::CHECKSTOP(stop);
+      g = multiply(multiply(c, g), c_inverse);
+      if (multiply(x, g) != multiply(g, x)) {
+        throw std::logic_error("garside: a centralizer generator does not commute with the braid");
+      }
+    }
+    return std::move(list_);
+  }
 
  private:
-  const NormalForm& x_;
+  int strands_;
   std::unordered_set<NormalForm, NormalFormHash> seen_;
   std::vector<NormalForm> list_;
 };
@@ -148,7 +192,7 @@ class Generators {
 // Z(Delta^k), canonical length 0 (see centralizer.h).
 std::vector<NormalForm> centralizer_of_delta_power(const NormalForm& x) {
   const int n = x.strands;
-  Generators gens(x);
+  Generators gens(n);
   if (x.delta % 2 == 0) {
     for (int i = 1; i < n; ++i) {
       gens.add(normal_form(Simple::atom(n, i)));
@@ -158,7 +202,7 @@ std::vector<NormalForm> centralizer_of_delta_power(const NormalForm& x) {
       gens.add(normal_form(left_join(Simple::atom(n, i), Simple::atom(n, n - i))));
     }
   }
-  return gens.take();
+  return std::move(gens).carried(x, identity(n), nullptr);
 }
 
 }  // namespace
@@ -174,64 +218,16 @@ std::vector<NormalForm> centralizer(const NormalForm& x, std::size_t max_element
   }
   const Conjugate start = ultra_summit_element(x, stop);
   const NormalForm& y = start.element;
-  const NormalForm& c = start.conjugator;
-  const NormalForm c_inverse = inverse(c);
-  const SummitArrows set = explore(y, max_elements, stop);
-
-  // The paths p_u of a breadth-first spanning tree from y, and which arrows
-  // it uses.
-  const std::size_t size = set.members.size();
-  std::vector<std::vector<std::size_t>> out(size);
-  for (std::size_t a = 0; a < set.arrows.size(); ++a) {
-    out[set.arrows[a].from].push_back(a);
-  }
-  std::vector<NormalForm> path(size);
-  std::vector<bool> reached(size, false);
-  std::vector<bool> in_tree(set.arrows.size(), false);
-  path[0] = identity(n);
-  reached[0] = true;
-  std::deque<std::size_t> queue{0};
-  std::size_t count = 1;
-  while (!queue.empty()) {
-    const std::size_t u = queue.front();
-    queue.pop_front();
-    for (const std::size_t a : out[u]) {
-      const auto& arrow = set.arrows[a];
-      if (!reached[arrow.to]) {
-        basics::CHECKSTOP(stop);
-        reached[arrow.to] = true;
-        in_tree[a] = true;
-        path[arrow.to] = path[u];
-        multiply_right(path[arrow.to], arrow.label);
-        queue.push_back(arrow.to);
-        ++count;
-      }
-    }
-  }
-  if (count != size) {
-    throw std::logic_error("garside: the arrows of the ultra summit set do not reach every member");
-  }
-
-  // Each generator of Z(y), carried to Z(x) = c Z(y) c^-1.
-  Generators gens(x);
-  const auto carry = [&](const NormalForm& g) { gens.add(multiply(multiply(c, g), c_inverse)); };
-  const auto flipped = set.index.find(tau(y));
-  if (flipped == set.index.end()) {
-    throw std::logic_error("garside: the ultra summit set lacks the flip of its member");
-  }
-  carry(multiply(delta_power(n, 1), inverse(path[flipped->second])));
-  for (std::size_t a = 0; a < set.arrows.size(); ++a) {
-    if (in_tree[a]) {
-      continue;
-    }
+  const SummitTree tree(y, max_elements, stop);
+  Generators gens(n);
+  // z = Delta p_(tau(y))^-1, then the loops, then Delta^2.
+  gens.add(multiply(delta_power(n, 1), inverse(tree.path(tau(y)))));
+  for (const NormalForm& loop : tree.loops()) {
     basics::CHECKSTOP(stop);
-    const auto& arrow = set.arrows[a];
-    NormalForm loop = path[arrow.from];
-    multiply_right(loop, arrow.label);
-    carry(multiply(loop, inverse(path[arrow.to])));
+    gens.add(loop);
   }
   gens.add_full_twist();
-  return gens.take();
+  return std::move(gens).carried(x, start.conjugator, stop);
 }
 
 }  // namespace garside

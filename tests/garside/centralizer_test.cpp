@@ -85,33 +85,30 @@ bool spans_lattice(std::vector<Vector> rows, std::size_t d) {
   return true;
 }
 
-// The coordinates (a, b) of g = sigma_1^a Delta^(2b) in B_3, if g is one:
-// the exponent sum a + 6b gives a from b.
-std::optional<Vector> in_sigma_one_and_twist(const NormalForm& g) {
-  const NormalForm s1 = nf(3, {1});
-  const NormalForm twist = garside::delta_power(3, 2);
-  const std::int64_t e = exponent_sum(garside::to_word(g));
-  for (std::int64_t b = -6; b <= 6; ++b) {
-    if (garside::multiply(power(s1, e - 6 * b), power(twist, b)) == g) {
-      return Vector{e - 6 * b, b};
+// The coordinates (a, b) of g = r^a Delta^(2b), if g is one with |a|, |b| <=
+// 8.
+std::optional<Vector> in_root_and_twist(const NormalForm& g, const NormalForm& r) {
+  const NormalForm twist = garside::delta_power(g.strands, 2);
+  for (std::int64_t a = -8; a <= 8; ++a) {
+    const NormalForm h = garside::multiply(g, power(r, -a));
+    for (std::int64_t b = -8; b <= 8; ++b) {
+      if (h == power(twist, b)) {
+        return Vector{a, b};
+      }
     }
   }
   return std::nullopt;
 }
 
-// Where each strand ends: i -> p[i].
-std::vector<int> strand_permutation(const NormalForm& x) {
-  std::vector<int> at(static_cast<std::size_t>(x.strands));  // at[position] = strand
-  std::iota(at.begin(), at.end(), 0);
-  for (const auto letter : garside::to_word(x)) {
-    const auto i = static_cast<std::size_t>(letter > 0 ? letter : -letter);
-    std::swap(at[i - 1], at[i]);
+// Whether GENS lie in <r, Delta^2> and generate it.
+void expect_root_and_twist(const std::vector<NormalForm>& gens, const NormalForm& r) {
+  std::vector<Vector> coordinates;
+  for (const NormalForm& g : gens) {
+    const auto found = in_root_and_twist(g, r);
+    ASSERT_TRUE(found.has_value()) << "a generator outside <r, Delta^2>";
+    coordinates.push_back(*found);
   }
-  std::vector<int> p(at.size());
-  for (std::size_t pos = 0; pos < at.size(); ++pos) {
-    p[static_cast<std::size_t>(at[pos])] = static_cast<int>(pos);
-  }
-  return p;
+  EXPECT_TRUE(spans_lattice(coordinates, 2)) << "r and Delta^2 are not both generated";
 }
 
 TEST(Centralizer, SigmaOneInBThreeIsSigmaOneAndTheFullTwist) {
@@ -125,15 +122,39 @@ TEST(Centralizer, SigmaOneInBThreeIsSigmaOneAndTheFullTwist) {
   ASSERT_EQ(garside::conjugate(s1, c), s2);
   for (const NormalForm& x : {s1, s2}) {
     const auto gens = garside::centralizer(x);
-    std::vector<Vector> coordinates;
+    std::vector<NormalForm> back;
     for (const NormalForm& g : gens) {
       EXPECT_TRUE(commute(x, g));
-      const auto found = in_sigma_one_and_twist(x == s1 ? g : garside::conjugate(g, garside::inverse(c)));
-      ASSERT_TRUE(found.has_value()) << "a generator outside <sigma_1, Delta^2>";
-      coordinates.push_back(*found);
+      back.push_back(x == s1 ? g : garside::conjugate(g, garside::inverse(c)));
     }
-    EXPECT_TRUE(spans_lattice(coordinates, 2)) << "sigma_1 and Delta^2 are not both generated";
+    expect_root_and_twist(back, s1);
   }
+}
+
+TEST(Centralizer, PseudoAnosovBraidsOnThreeStrands) {
+  // Through sigma_1 -> [[1,1],[0,1]], sigma_2 -> [[1,0],[-1,1]], B_3 maps
+  // onto SL(2, Z) with Delta^2 -> -I and kernel <Delta^4>. r = sigma_1
+  // sigma_2^-1 -> [[2,1],[1,1]] and r' = sigma_1^2 sigma_2^-1 -> [[3,2],[1,1]]
+  // are hyperbolic with eigenvalues (3 + sqrt 5)/2 and 2 + sqrt 3, the
+  // fundamental units of their rings; a proper root would have the square
+  // root of such a unit as an eigenvalue and trace sqrt 5, resp. sqrt 6, so
+  // none exists, even up to the centre. The centralizer of a hyperbolic
+  // matrix in PSL(2, Z) is cyclic, so Z(r^k Delta^(2j)) = <r, Delta^2>.
+  const NormalForm r = nf(3, {1, -2});
+  const NormalForm r2 = nf(3, {1, 1, -2});
+  const NormalForm twist = garside::delta_power(3, 2);
+  expect_root_and_twist(garside::centralizer(r), r);
+  expect_root_and_twist(garside::centralizer(r2), r2);
+  expect_root_and_twist(garside::centralizer(power(r, 2)), r);
+  expect_root_and_twist(garside::centralizer(garside::multiply(power(r2, 3), twist)), r2);
+  expect_root_and_twist(garside::centralizer(power(r, -3)), r);
+  // A conjugate: c^-1 r c, with generators carried back by c.
+  const NormalForm c = nf(3, {2, 2, 1, -2});
+  std::vector<NormalForm> back;
+  for (const NormalForm& g : garside::centralizer(garside::conjugate(r, c))) {
+    back.push_back(garside::conjugate(g, garside::inverse(c)));
+  }
+  expect_root_and_twist(back, r);
 }
 
 TEST(Centralizer, TheCyclicBraidGeneratesItsCentralizer) {
@@ -202,6 +223,21 @@ TEST(Centralizer, PowersOfDelta) {
   }
   // On two strands Delta = sigma_1.
   EXPECT_EQ(garside::centralizer(garside::delta_power(2, 3)), std::vector<NormalForm>{nf(2, {1})});
+}
+
+// Where each strand ends: i -> p[i].
+std::vector<int> strand_permutation(const NormalForm& x) {
+  std::vector<int> at(static_cast<std::size_t>(x.strands));  // at[position] = strand
+  std::iota(at.begin(), at.end(), 0);
+  for (const auto letter : garside::to_word(x)) {
+    const auto i = static_cast<std::size_t>(letter > 0 ? letter : -letter);
+    std::swap(at[i - 1], at[i]);
+  }
+  std::vector<int> p(at.size());
+  for (std::size_t pos = 0; pos < at.size(); ++pos) {
+    p[static_cast<std::size_t>(at[pos])] = static_cast<int>(pos);
+  }
+  return p;
 }
 
 TEST(Centralizer, SplitBraidOfTwoPseudoAnosovPieces) {
