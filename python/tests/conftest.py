@@ -51,3 +51,18 @@ def delta_word(strands):
     """The Garside element on STRANDS strands as a Tietze list:
     (s_1)(s_2 s_1)(s_3 s_2 s_1)..., n(n-1)/2 letters."""
     return [i for top in range(1, strands) for i in range(top, 0, -1)]
+
+
+# Hypothesis (test_properties.py): a fixed number of examples per test, so
+# that the run time is stable, drawn from a new seed every run; no database
+# of found examples (nothing is written beside the sources); no deadline, as
+# two cores are shared; the failing example's blob is printed.
+try:
+    from hypothesis import HealthCheck, settings
+except ImportError:
+    pass
+else:
+    settings.register_profile(
+        "korvel", max_examples=40, database=None, deadline=None, derandomize=False,
+        print_blob=True, suppress_health_check=[HealthCheck.too_slow, HealthCheck.data_too_large])
+    settings.load_profile("korvel")
