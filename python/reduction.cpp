@@ -135,7 +135,7 @@ BoundExceeded past it. None: no limit.)");
         R"(sign(b, ordering='R', method='auto', max_length=None) -> int
 
 The sign of a braid in a braid ordering: 1 when b is larger than the
-trivial braid, -1 when smaller, 0 when b is trivial: sign(b) == compare('', b).
+trivial braid, -1 when smaller, 0 when b is trivial: sign(b) == compare(b, '').
 The arguments are those of compare.)");
 
   M.def("equivalent", &EQUIVALENT, "b1"_a, "b2"_a, "method"_a = "auto",

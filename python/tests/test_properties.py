@@ -166,6 +166,7 @@ def test_orderings_are_total_transitive_and_left_invariant(abc, ordering):
     assert cmp(c * a, c * b) == ab
     assert a.compare(b, ordering=ordering) == ab
     assert korvel.sign(~a * b, ordering=ordering) == -ab     # a < b: a^-1 b above 1
+    assert korvel.sign(a, ordering=ordering) == cmp(a, "")
     # Sorting is consistent when the ordering is transitive: every pair of
     # the sorted list is in order, not only the pairs sorting compared.
     ordered = sorted(abc, key=functools.cmp_to_key(cmp))
