@@ -312,11 +312,10 @@ std::vector<int> permutation_of(const NormalForm& x) {
 }
 
 // The braid C on the blocks of widths WIDTHS (in the order of their
-// positions) made a braid on N strands, the blocks starting at puncture LO:
+// positions) made a braid on more strands, the blocks starting at puncture LO:
 // each crossing of C becomes the crossing of two tubes, every strand of one
 // tube crossing every strand of the other the same way.
-Word cabled_word(int n, const NormalForm& c, std::vector<int> widths, int lo) {
-  (void)n;
+Word cabled_word(const NormalForm& c, std::vector<int> widths, int lo) {
   Word word;
   for (const auto letter : to_word(c)) {
     const int i = letter > 0 ? letter : -letter;  // blocks i-1 and i, 0-based
@@ -420,8 +419,8 @@ struct RoundSystem {
 // of the orbit straight to the next (the braid from O_j to O_(j+1) becomes
 // c_j^-1 z_j c_(j+1), trivial for j < k-1) and c^-1 z c from the last back
 // to O_0: the curves of G around the same blocks in every component of the
-// orbit are then round and sent onto each other. Each step adds curves, so
-// there are fewer than n steps.
+// orbit are then round and sent onto each other. Each step adds curves to a
+// family of at most n - 2, so the refinement ends.
 void refine(RoundSystem& r, std::size_t max_elements, const basics::STOPREQUEST* stop) {
   const int n = r.element.strands;
   std::map<NormalForm, std::optional<ReductionSystem>> known;
@@ -446,7 +445,7 @@ void refine(RoundSystem& r, std::size_t max_elements, const basics::STOPREQUEST*
       for (std::size_t j = 0; j < orbit.outers.size(); ++j) {
         const NormalForm c = multiply(inverse(prefix), inner.conjugator);
         const std::vector<int> widths = widths_of(blocks_of(r.curves, orbit.outers[j]));
-        const Word w = cabled_word(n, c, widths, orbit.outers[j].lo);
+        const Word w = cabled_word(c, widths, orbit.outers[j].lo);
         word.insert(word.end(), w.begin(), w.end());
         // The widths of the blocks after c, in the order of their positions.
         const std::vector<int> p = permutation_of(c);
