@@ -32,7 +32,6 @@ class SummitTree {
     }
   }
 
-  std::size_t size() const { return members_.size(); }
   const std::vector<NormalForm>& loops() const { return loops_; }
 
   // p_v for a member V.

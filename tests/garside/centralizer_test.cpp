@@ -135,11 +135,12 @@ TEST(Centralizer, PseudoAnosovBraidsOnThreeStrands) {
   // Through sigma_1 -> [[1,1],[0,1]], sigma_2 -> [[1,0],[-1,1]], B_3 maps
   // onto SL(2, Z) with Delta^2 -> -I and kernel <Delta^4>. r = sigma_1
   // sigma_2^-1 -> [[2,1],[1,1]] and r' = sigma_1^2 sigma_2^-1 -> [[3,2],[1,1]]
-  // are hyperbolic with eigenvalues (3 + sqrt 5)/2 and 2 + sqrt 3, the
-  // fundamental units of their rings; a proper root would have the square
-  // root of such a unit as an eigenvalue and trace sqrt 5, resp. sqrt 6, so
-  // none exists, even up to the centre. The centralizer of a hyperbolic
-  // matrix in PSL(2, Z) is cyclic, so Z(r^k Delta^(2j)) = <r, Delta^2>.
+  // are hyperbolic, with eigenvalues (3 + sqrt 5)/2 and 2 + sqrt 3: the least
+  // units of norm 1 above 1 in their quadratic fields. A root g^k = r^(+-1)
+  // Delta^(2j), k >= 2, would have an eigenvalue of norm 1 that is a smaller
+  // unit, so none exists. The centralizer of a hyperbolic element of
+  // PSL(2, Z) is cyclic, so Z(r^k Delta^(2j)) = <r, Delta^2>, and likewise
+  // for r'.
   const NormalForm r = nf(3, {1, -2});
   const NormalForm r2 = nf(3, {1, 1, -2});
   const NormalForm twist = garside::delta_power(3, 2);
