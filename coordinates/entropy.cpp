@@ -19,8 +19,8 @@ namespace coordinates {
 
 namespace {
 
-// Estimates in a row that must meet the rule.
-constexpr std::size_t confirmations = 3;
+// Changes of the estimates in one span of the rule.
+constexpr std::size_t span = 3;
 // Windows of P powers are used while P is at most this.
 constexpr std::uint64_t window_limit = 60;
 // The cap: work, in letters times 64-bit words of their values.
@@ -141,15 +141,18 @@ bool act_on_ray(std::vector<affine>& v, std::int32_t x) {
 // True when B = b^power sends every point x + t v (t >= 0) to x + (t + 1) v:
 // then B^m x = x + m v for every m, the orbit of x grows linearly, and the
 // braid has entropy 0 (see the header).
-bool linear_orbit(std::span<const std::int16_t> word, std::int32_t shift, std::uint64_t power, const std::vector<mpz_class>& x,
-                  const std::vector<mpz_class>& v, const basics::STOPREQUEST* stop) {
+bool linear_orbit(std::span<const std::int16_t> word, std::int32_t shift, std::uint64_t power,
+                  const std::vector<mpz_class>& x, const std::vector<mpz_class>& v, const basics::STOPREQUEST* stop) {
   std::vector<affine> ray(x.size());
   for (std::size_t k = 0; k < x.size(); ++k) {
     ray[k] = affine{x[k], v[k]};
   }
+  std::size_t acted = 0;
   for (std::uint64_t p = 0; p < power; ++p) {
-    basics::CHECKSTOP(stop);
     for (const std::int16_t letter : word) {
+      if (acted++ % 4096 == 0) {
+        basics::CHECKSTOP(stop);
+      }
       if (!act_on_ray(ray, letter < 0 ? letter + shift : letter - shift)) {
         return false;
       }
@@ -213,7 +216,7 @@ double entropy(std::span<const std::int16_t> word, std::int32_t strands, double 
   logs.push_back(log_norm(point.coordinates(), bits));
   std::vector<mpz_class> earlier, previous;  // the points at two multiples of `order` before
   double work = 0;
-  std::size_t met = 0;
+  std::vector<double> changes;  // |e_j - e_(j-1)|
   for (std::size_t j = 1;; ++j) {
     basics::CHECKSTOP(stop);
     point.apply(word, shifted, stop);
@@ -246,9 +249,25 @@ double entropy(std::span<const std::int16_t> word, std::int32_t strands, double 
       estimates.push_back((logs[j] - logs[j - window]) / static_cast<double>(window));
       const std::size_t m = estimates.size();
       if (m >= 2) {
-        const double bound = static_cast<double>(j) * std::fabs(estimates[m - 1] - estimates[m - 2]);
-        met = bound <= tolerance ? met + 1 : 0;
-        if (met >= confirmations) {
+        changes.push_back(std::fabs(estimates[m - 1] - estimates[m - 2]));
+      }
+      const std::size_t c = changes.size();
+      if (c >= 2 * span) {
+        // The envelope of the last changes, and their ratio per power over
+        // the span before.
+        const double now = *std::max_element(changes.end() - span, changes.end());
+        const double before = *std::max_element(changes.end() - 2 * span, changes.end() - span);
+        const double noise = 1e-15 * (1 + std::fabs(logs[j])) / static_cast<double>(window);
+        double bound;
+        if (now <= noise) {
+          bound = 0;  // converged to the rounding of the logarithms
+        } else if (now < before) {
+          const double ratio = std::pow(now / before, 1.0 / static_cast<double>(span));
+          bound = now * std::max(static_cast<double>(j), ratio / (1 - ratio));
+        } else {
+          bound = std::numeric_limits<double>::infinity();
+        }
+        if (bound <= tolerance) {
           return std::max(0.0, estimates[m - 1]);
         }
       }
