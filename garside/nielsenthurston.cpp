@@ -591,7 +591,14 @@ NielsenThurstonType nielsen_thurston_type(const NormalForm& x, std::size_t max_e
   // not reducible.
   const auto found = search_ultra_summit_set<std::vector<Span>>(
       x, max_elements, stop, [](const NormalForm& y) { return round_family(y); });
-  return found ? NielsenThurstonType::reducible : NielsenThurstonType::pseudo_anosov;
+  if (!found) {
+    return NielsenThurstonType::pseudo_anosov;
+  }
+  // The family found is a reduction system of the member: checked as such.
+  if (!preserves_curves(conjugate(x, found->first.conjugator), to_intervals(found->second))) {
+    throw std::logic_error("garside: a reduction system failed its check");
+  }
+  return NielsenThurstonType::reducible;
 }
 
 std::optional<ReductionSystem> reduction_system(const NormalForm& x, std::size_t max_elements,

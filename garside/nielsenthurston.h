@@ -25,7 +25,9 @@
 // sliding circuits every reducible braid shows a round or almost round
 // reducing curve). The ultra summit set is explored from a sliding circuit,
 // member by member, until a member sends a family of round curves onto
-// itself (reducible) or the set is complete without one (pseudo-Anosov).
+// itself (reducible, once preserves_curves has confirmed the family; a
+// failure is a bug, std::logic_error) or the set is complete without one
+// (pseudo-Anosov).
 //
 // Limits: MAX_ELEMENTS bounds the members of each ultra summit set explored
 // (SetTooLarge past it, 0: no limit; summitsets.h); STOP is polled
