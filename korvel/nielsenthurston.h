@@ -12,7 +12,8 @@
 //   reducible       not periodic, and it sends a family of disjoint essential
 //                   curves onto itself: then a conjugate sends a family of
 //                   round curves onto itself, which the ultra summit set
-//                   shows (Gonzalez-Meneses and Wiest 2011);
+//                   shows (Benardete, Gutierrez and Nitecki 1995;
+//                   Gonzalez-Meneses and Wiest 2011);
 //   pseudo-Anosov   neither; its topological entropy is positive.
 //
 // A round curve is written as the interval [i, j] of the punctures it
@@ -98,9 +99,9 @@ std::vector<Braid> centralizer(const Braid& b, std::size_t max_elements = DEFAUL
 // is rigid, that is when (A_r, iota(b)) is left-weighted; 0 when r = 0.
 long long rigidity(const Braid& b, const Limits& limits = {});
 
-// The topological entropy of B, the logarithm of the dilatation of its
-// pseudo-Anosov components (Benardete, Gutierrez and Nitecki 1995), within
-// TOLERANCE: exactly 0.0 for a periodic braid. Throws std::invalid_argument
+// The topological entropy of B, the logarithm of the largest dilatation of
+// its pseudo-Anosov pieces, estimated within TOLERANCE from the growth of
+// the Dynnikov coordinates of its powers: exactly 0.0 for a periodic braid. Throws std::invalid_argument
 // for a tolerance that is not positive and finite.
 double entropy(const Braid& b, double tolerance = 1e-6, const Limits& limits = {});
 

@@ -137,14 +137,16 @@ list of intervals (i, j), 1 <= i < j <= n, (i, j) != (1, n), nested or
 disjoint, such that c^-1 b c sends the family of round curves around the
 punctures i..j onto itself; None for a periodic or pseudo-Anosov braid. The
 answer is checked before it is returned: c^-1 b c commutes with the product
-of the full twists of the curves (Gonzalez-Meneses and Wiest, AGT 2011).)");
+of the full twists of the curves. A reducible braid has conjugates in its
+ultra summit set that keep round curves (Benardete, Gutierrez and Nitecki
+1995; Gonzalez-Meneses and Wiest, AGT 2011).)");
   M.def("centralizer", &CENTRALIZER, "b"_a, "max_elements"_a = DEFAULT,
         R"(centralizer(b, max_elements=100000) -> list[word]
 
 Braids that generate the centralizer of b, the braids commuting with it,
 each checked to commute with b (Franco and Gonzalez-Meneses, Rev. Mat.
-Iberoam. 2003): centralizer('a') in B_2 generates the integers, the
-centralizer of Delta^2 is the whole group.)");
+Iberoam. 2003): for sigma_1 on three strands they generate <sigma_1,
+Delta^2>; for Delta^2, the whole group.)");
   M.def("rigidity", &RIGIDITY, "b"_a,
         R"(rigidity(b) -> int
 
@@ -156,10 +158,9 @@ r) when (A_r, tau^-p(A_1)) is left-weighted.)");
 
 The topological entropy of b, the logarithm of the largest dilatation of its
 pseudo-Anosov components, estimated from the growth of the Dynnikov
-coordinates of its powers within tolerance (Benardete, Gutierrez and Nitecki
-1995): entropy('aB') is log((3 + sqrt 5) / 2) = 0.96242365... Exactly 0.0 for
-a periodic braid. ValueError for a tolerance that is not positive and
-finite.)");
+coordinates of its powers within tolerance: entropy('aB') is
+log((3 + sqrt 5) / 2) = 0.96242365... Exactly 0.0 for a periodic braid.
+ValueError for a tolerance that is not positive and finite.)");
 
   CLASS
       .def("thurston_type", &THURSTONTYPE, "max_elements"_a = DEFAULT,
