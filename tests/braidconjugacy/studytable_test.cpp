@@ -4,7 +4,8 @@
 // the counts by length (c_0 = 1, c_1 = 2, c_n = c_(n-1) + c_(n-2) + 1: a
 // positive braid of length n is Delta^k w with w free of aba and bab, and
 // those words number 2 F_(m+1) for length m >= 1); that at the largest bound
-// every entry is found again by its word, words of exactly the bound's
+// (in most everyday runs a smaller one, tests/support/sampling.h) every
+// entry is found again by its word, words of exactly the bound's
 // length included, and longer ones are not; that the conjugators of whole
 // tables equal those of an exact scan of the table (products compared as
 // positive braids) under R, F and U; that for bounds 16 to 18 sampled SSS
@@ -24,6 +25,7 @@
 #include "braidbasics/codes3.h"
 #include "tests/braidconjugacy/study_support.h"
 #include "tests/support/braid_words.h"
+#include "tests/support/sampling.h"
 
 namespace {
 
@@ -52,21 +54,33 @@ void BUILDTABLEONLY(std::int32_t BOUND) {
   BraidConjugacy::BUILDBRAIDLIST();
 }
 
+// The tables grow by a factor of about 1.6 per letter: the largest bounds
+// cost the most. Each bound is a case of the seeded share
+// (tests/support/sampling.h).
 TEST(StudyTable, CountsUpToTheLargestBound) {
   ASSERT_EQ(BRAIDCOUNT(15), 6746);
   ASSERT_EQ(BRAIDCOUNT(20), 75001);
   ASSERT_EQ(BRAIDCOUNT(25), 832011);
   ASSERT_GE(BraidConjugacy::MAXSTUDYBOUND, 25);
   for (std::int32_t N = 16; N <= BraidConjugacy::MAXSTUDYBOUND; ++N) {
-    SCOPED_TRACE(N);
+    if (N > 16 && !testsupport::sampled(static_cast<std::uint64_t>(N), 27)) {
+      continue;
+    }
+    SCOPED_TRACE(testsupport::replay(static_cast<std::uint64_t>(N)));
     BUILDTABLEONLY(N);
     EXPECT_EQ(BRAIDLIST.L, BRAIDCOUNT(N));
     EXPECT_EQ(BRAIDLIST.LONGEST, N);
   }
 }
 
+// At the largest bound in the long tier and in one everyday run in
+// KORVEL_TEST_SHARE; in the others at a bound of 18 to 22 drawn from the
+// run's seed, a tenth of the work or less.
 TEST(StudyTable, LookupsAtTheLargestBound) {
-  const std::int32_t N = BraidConjugacy::MAXSTUDYBOUND;
+  const std::int32_t N = testsupport::sampled(0, 2727)
+                             ? BraidConjugacy::MAXSTUDYBOUND
+                             : 18 + static_cast<std::int32_t>(testsupport::mix(testsupport::sample_seed() ^ 2727) % 5);
+  SCOPED_TRACE("bound " + std::to_string(N) + ", " + testsupport::replay(0));
   BUILDTABLEONLY(N);
   std::int32_t OFBOUNDLENGTH = 0;
   for (std::int32_t P = 1; P <= BRAIDLIST.L; P += 97) {

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <random>
 
 #include "korvel/korvel.h"
 #include "tests/support/random_braids.h"
+#include "tests/support/sampling.h"
 
 namespace {
 
@@ -55,25 +55,22 @@ std::size_t LENGTH(std::mt19937_64& GEN) {
 
 int STRANDS(std::mt19937_64& GEN) { return 2 + static_cast<int>(GEN() % 29); }
 
-// The share of the seeded words a run checks: all of them, or one in
-// KORVEL_TEST_SHARE where that is set (the sanitizer builds, which are slower).
-int SHARE(int WORDS) {
-  const char* S = std::getenv("KORVEL_TEST_SHARE");
-  const int DIVISOR = S != nullptr ? std::atoi(S) : 1;
-  return DIVISOR > 1 ? WORDS / DIVISOR : WORDS;
-}
-
 // One group of seeded words: each is checked for its sign in R and F by both
 // methods, then paired with a rewritten spelling (equal), a conjugate and a
-// fresh word (compared both ways).
+// fresh word (compared both ways). Word K is drawn from (SEED, K) alone, so
+// it is the same braid whichever share of the group a run checks
+// (tests/support/sampling.h).
 void AGREEMENT(std::uint64_t SEED, int WORDS) {
-  std::mt19937_64 GEN(SEED);
-  WORDS = SHARE(WORDS);
   for (int K = 0; K < WORDS; ++K) {
+    if (!testsupport::sampled(static_cast<std::uint64_t>(K), SEED)) {
+      continue;
+    }
+    std::seed_seq SEEDS{static_cast<std::uint32_t>(SEED), static_cast<std::uint32_t>(K)};
+    std::mt19937_64 GEN(SEEDS);
     const int N = STRANDS(GEN);
     const Braid A = korveltest::RANDOMBRAID(GEN, N, LENGTH(GEN) % 3001);
-    SCOPED_TRACE("seed " + std::to_string(SEED) + ", word " + std::to_string(K) + " on " +
-                 std::to_string(N) + " strands, " + std::to_string(A.length()) + " letters");
+    SCOPED_TRACE("seed " + std::to_string(SEED) + ", word " + testsupport::replay(static_cast<std::uint64_t>(K)) +
+                 " on " + std::to_string(N) + " strands, " + std::to_string(A.length()) + " letters");
     for (Ordering O : {Ordering::R, Ordering::F}) {
       ASSERT_EQ(korvel::sign(A, O, Method::Handles), korvel::sign(A, O, Method::Coordinates));
     }
