@@ -10,6 +10,8 @@ from pathlib import Path
 import korvel
 import pytest
 
+import sampling
+
 pytest.importorskip("dask.bag")
 distributed = pytest.importorskip("distributed")
 
@@ -41,17 +43,26 @@ def test_the_pairs_are_seeded_and_every_fifth_is_one_braid_twice():
 
 
 def test_100000_pairs_on_a_two_worker_local_cluster(tmp_path):
+    # The script's own run, 100,000 pairs of seed 4242, in the long tier and
+    # in one everyday run in KORVEL_TEST_SHARE; the other everyday runs
+    # compare a share of that many pairs of a seed drawn from the run's seed.
     answers_file = tmp_path / "answers.txt"
-    output = run_script("--workers", "2", "--output", str(answers_file))
+    if sampling.sampled(0, "whole run"):
+        pairs, seed, options = 100_000, 4242, []
+    else:
+        pairs, seed = 100_000 // sampling.SHARE, sampling.draw("dask seed") % 100_000
+        options = ["--pairs", str(pairs), "--seed", str(seed)]
+    where = f"{pairs} pairs of seed {seed} " + sampling.replay()
+    output = run_script("--workers", "2", "--output", str(answers_file), *options)
     answers = [int(line) for line in answers_file.read_text().split()]
-    assert len(answers) == 100_000
-    assert answers == serial_answers(100_000, 4242)
+    assert len(answers) == pairs, where
+    assert answers == serial_answers(pairs, seed), where
     # One braid spelled twice is equal to itself; random pairs differ.
-    assert all(answers[k] == 0 for k in range(0, 100_000, 5))
+    assert all(answers[k] == 0 for k in range(0, pairs, 5)), where
     counts = {x: answers.count(x) for x in (-1, 0, 1)}
-    assert counts[-1] > 30_000 and counts[1] > 30_000
-    assert ("100000 pairs on 2 workers in " in output
-            and f"{counts[-1]} with a < b, {counts[0]} equal, {counts[1]} with a > b" in output)
+    assert counts[-1] > 0.3 * pairs and counts[1] > 0.3 * pairs, where
+    assert (f"{pairs} pairs on 2 workers in " in output
+            and f"{counts[-1]} with a < b, {counts[0]} equal, {counts[1]} with a > b" in output), where
 
 
 def test_a_cluster_given_by_its_scheduler_address(tmp_path):
