@@ -158,6 +158,8 @@ TEST(Conjugacy, DeltaPowersAndPeriodicBraids) {
       const Braid X = D.pow(K);
       const auto C = korvel::conjugating_braid(X, X);
       ASSERT_TRUE(C.has_value());
+      EXPECT_TRUE(korvel::is_conjugate(X, X));
+      EXPECT_FALSE(korvel::is_conjugate(X, D.pow(K + 1)));
       EXPECT_TRUE(CONJUGATES(X, *C, X));
       EXPECT_EQ(korvel::canonical_length(X), 0);
       EXPECT_EQ(korvel::inf(X), K);
