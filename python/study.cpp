@@ -144,11 +144,25 @@ void BINDSTUDY(py::module_& M) {
 
   M.def(
       "braid_table",
-      [ROW](std::int64_t BOUND, std::string_view ORDERING) {
-        if (BOUND > BraidConjugacy::MAXSTUDYBOUND ||
+      [ROW](py::handle BOUNDARGUMENT, std::string_view ORDERING) {
+        // An int of any size: one beyond 64 bits is refused like any the
+        // key refuses, with ValueError.
+        if (PyBool_Check(BOUNDARGUMENT.ptr()) || !PyIndex_Check(BOUNDARGUMENT.ptr())) {
+          throw py::type_error(py::str("bound must be an int, not {}")
+                                   .format(py::type::handle_of(BOUNDARGUMENT).attr("__name__"))
+                                   .cast<std::string>());
+        }
+        const py::object VALUE =
+            py::reinterpret_steal<py::object>(PyNumber_Index(BOUNDARGUMENT.ptr()));
+        if (!VALUE) {
+          throw py::error_already_set();
+        }
+        int OVERFLOW = 0;
+        const long long BOUND = PyLong_AsLongLongAndOverflow(VALUE.ptr(), &OVERFLOW);
+        if (OVERFLOW != 0 || BOUND > BraidConjugacy::MAXSTUDYBOUND ||
             BOUND < std::numeric_limits<std::int32_t>::min()) {
           throw py::value_error(py::str("bound must be a whole number not above {}, not {}")
-                                    .format(BraidConjugacy::MAXSTUDYBOUND, BOUND)
+                                    .format(BraidConjugacy::MAXSTUDYBOUND, VALUE)
                                     .cast<std::string>());
         }
         ORDERINGOF(ORDERING);

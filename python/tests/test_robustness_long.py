@@ -1,0 +1,16 @@
+"""The whole robustness sweep of the module's interface (robustness.py):
+every public function, method and operator with every hostile value in
+every argument, each call in a child process with a time limit."""
+
+import korvel
+
+import robustness
+
+
+def test_every_call_with_hostile_arguments_raises_a_documented_error_or_answers_right():
+    every = list(enumerate(robustness.cases(korvel)))
+    failures, known = robustness.split(robustness.run(every))
+    mended = {k for k, c in every if robustness.known(c)} - {k for k, _, _ in known}
+    print(f"{len(known)} known faults of the engines:\n" + robustness.report(known))
+    print(f"{len(mended)} known faults no longer seen: cases {sorted(mended)}")
+    assert not failures, f"{len(failures)} failures:\n" + robustness.report(failures)
