@@ -245,3 +245,34 @@ def test_the_lock_is_released_during_a_computation():
     report = json.loads(done.stdout)
     assert report["call"] > 0.2
     assert report["other_ran_during_call"]
+
+
+def test_ctrl_c_stops_a_long_computation():
+    # A child sends itself SIGINT during a call that takes seconds: the call
+    # gives up with KeyboardInterrupt soon after, and the module works on.
+    child = textwrap.dedent("""
+    import json, os, random, signal, threading, time
+    import korvel
+    rng = random.Random(8)
+    word = [rng.choice([1, 2, 3, 4, -1, -2, -3, -4]) for _ in range(2000)]
+    while True:
+        b = korvel.Braid(word)
+        start = time.perf_counter()
+        korvel.thurston_type(b)
+        if time.perf_counter() - start > 1.0:
+            break
+        word = word * 2
+    threading.Timer(0.2, lambda: os.kill(os.getpid(), signal.SIGINT)).start()
+    start = time.perf_counter()
+    try:
+        korvel.thurston_type(b)
+        raised = None
+    except KeyboardInterrupt:
+        raised = "KeyboardInterrupt"
+    print(json.dumps({"raised": raised, "seconds": time.perf_counter() - start,
+                      "afterwards": korvel.thurston_type("aB")}))
+    """)
+    done = subprocess.run([sys.executable, "-c", child], stdout=subprocess.PIPE, check=True, timeout=300)
+    report = json.loads(done.stdout)
+    assert report["raised"] == "KeyboardInterrupt"
+    assert report["afterwards"] == "pseudo-anosov"
