@@ -203,6 +203,15 @@ def test_limits():
     with pytest.raises(korvel.SetTooLarge, match="2"):
         s.centralizer(max_elements=2)
     assert s.centralizer(max_elements=None)
+    # sigma_1 sigma_2^-1 sigma_3 sigma_4^-1: the message of the summit sets.
+    with pytest.raises(korvel.SetTooLarge) as summit:
+        korvel.ultra_summit_set("aBcD", max_elements=2)
+    for call in (korvel.thurston_type, korvel.is_reducible, korvel.is_pseudoanosov,
+                 korvel.reduction_system, korvel.centralizer):
+        with pytest.raises(korvel.SetTooLarge) as raised:
+            call("aBcD", max_elements=2)
+        assert str(raised.value) == str(summit.value)
+    assert korvel.thurston_type("aBcD", max_elements=None) == "pseudo-anosov"
     with pytest.raises(ValueError, match="max_elements"):
         korvel.thurston_type("aB", max_elements=0)
     with pytest.raises(TypeError):

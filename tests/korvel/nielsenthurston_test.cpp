@@ -498,6 +498,23 @@ TEST(NielsenThurston, LimitsStopCleanly) {
     EXPECT_NE(std::string(E.what()).find("2"), std::string::npos) << E.what();
     EXPECT_EQ(std::string(E.what()).find("garside"), std::string::npos) << E.what();
   }
+  // sigma_1 sigma_2^-1 sigma_3 sigma_4^-1: the message of the summit sets.
+  const Braid P("aBcD");
+  std::string SUMMIT;
+  try {
+    korvel::ultra_summit_set(P, 2);
+  } catch (const korvel::SetTooLarge& E) {
+    SUMMIT = E.what();
+  }
+  ASSERT_FALSE(SUMMIT.empty());
+  try {
+    korvel::thurston_type(P, 2);
+    ADD_FAILURE() << "a limit of two members was passed";
+  } catch (const korvel::SetTooLarge& E) {
+    EXPECT_EQ(E.what(), SUMMIT);
+  }
+  EXPECT_THROW(korvel::reduction_system(P, 2), korvel::SetTooLarge);
+  EXPECT_EQ(korvel::thurston_type(P, 0), ThurstonType::pseudo_anosov);
   korvel::StopRequest STOP;
   STOP.request_stop();
   const korvel::Limits STOPPED{std::nullopt, &STOP};
