@@ -123,3 +123,22 @@ void REGISTERBOUNDEXCEEDED(py::module_& M);
 [[noreturn]] void RAISEBOUNDEXCEEDED(std::size_t LIMIT);
 
 }  // namespace korvelpython
+
+namespace pybind11::detail {
+
+// korvel.Braid.__new__ without __init__ leaves an instance whose braid was
+// never made, and pybind11 would hand the bindings raw memory for it: every
+// binding that takes a Braid refuses such an instance with TypeError.
+template <>
+class type_caster<korvelpython::BRAIDOBJECT> : public type_caster_base<korvelpython::BRAIDOBJECT> {
+ public:
+  bool load(handle SRC, bool CONVERT) {
+    if (isinstance<korvelpython::BRAIDOBJECT>(SRC) &&
+        !reinterpret_cast<instance*>(SRC.ptr())->get_value_and_holder().holder_constructed()) {
+      throw type_error("a korvel.Braid made by __new__ without __init__ holds no braid");
+    }
+    return type_caster_base<korvelpython::BRAIDOBJECT>::load(SRC, CONVERT);
+  }
+};
+
+}  // namespace pybind11::detail
