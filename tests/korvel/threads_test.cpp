@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <random>
 #include <thread>
 
@@ -54,6 +55,44 @@ TEST(Threads, FourThreadsOfMixedCallsGiveTheSingleThreadedAnswers) {
   std::vector<std::thread> POOL;
   for (int T = 0; T < THREADS; ++T) {
     POOL.emplace_back([&TOGETHER, T] { TOGETHER[static_cast<std::size_t>(T)] = BATCH(100 + static_cast<std::uint64_t>(T)); });
+  }
+  for (std::thread& P : POOL) {
+    P.join();
+  }
+  for (int T = 0; T < THREADS; ++T) {
+    EXPECT_EQ(TOGETHER[static_cast<std::size_t>(T)], ALONE[static_cast<std::size_t>(T)]) << "thread " << T;
+  }
+}
+
+// The Nielsen-Thurston computations on the braids of SEED: the type, the
+// number of curves and of centralizer generators, the rigidity and the
+// entropy, each the same in a thread as alone.
+Answers TYPES(std::uint64_t SEED) {
+  std::mt19937_64 GEN(SEED);
+  Answers A;
+  for (int K = 0; K < 12; ++K) {
+    const int N = 3 + static_cast<int>(GEN() % 4);
+    const Braid X = korveltest::RANDOMBRAID(GEN, N, 4 + GEN() % 30);
+    A.values.push_back(static_cast<int>(korvel::thurston_type(X)));
+    const auto R = korvel::reduction_system(X);
+    A.values.push_back(R ? static_cast<int>(R->curves.size()) : -1);
+    A.values.push_back(static_cast<int>(korvel::centralizer(X).size()));
+    A.values.push_back(static_cast<int>(korvel::rigidity(X)));
+    A.values.push_back(static_cast<int>(std::lround(korvel::entropy(X, 1e-4) * 1000)));
+  }
+  return A;
+}
+
+TEST(Threads, NielsenThurstonComputationsInFourThreadsGiveTheSingleThreadedAnswers) {
+  constexpr int THREADS = 4;
+  std::vector<Answers> ALONE;
+  for (int T = 0; T < THREADS; ++T) {
+    ALONE.push_back(TYPES(300 + static_cast<std::uint64_t>(T)));
+  }
+  std::vector<Answers> TOGETHER(THREADS);
+  std::vector<std::thread> POOL;
+  for (int T = 0; T < THREADS; ++T) {
+    POOL.emplace_back([&TOGETHER, T] { TOGETHER[static_cast<std::size_t>(T)] = TYPES(300 + static_cast<std::uint64_t>(T)); });
   }
   for (std::thread& P : POOL) {
     P.join();
