@@ -7,41 +7,27 @@
 #include "garside/normalform.h"
 #include "garside/summit.h"
 #include "garside/summitsets.h"
+#include "korvel/garsideforms.h"
 #include "korvel/records.h"
 
 namespace korvel {
 
 namespace {
 
+using detail::braid_of;
+using detail::form;
+using detail::guarded;
 using detail::stop_of;
 
 static_assert(DEFAULT_MAX_ELEMENTS == garside::kDefaultMaxElements,
               "the interface's default limit on summit sets is the library's");
 
-garside::NormalForm form(const Braid& b, const Limits& limits, int strands = 0) {
-  return garside::normal_form(std::max(strands, b.strands()), b.word(), stop_of(limits));
-}
 
-Braid braid_of(const garside::NormalForm& x) { return Braid(garside::to_word(x), x.strands); }
 
 Conjugate conjugate_of(const garside::Conjugate& c) {
   return Conjugate{braid_of(c.element), braid_of(c.conjugator)};
 }
 
-// Runs F, turning the library's refusal of a large set into SetTooLarge.
-template <typename FN>
-auto guarded(FN fn) {
-  try {
-    return fn();
-  } catch (const garside::SetTooLarge& e) {
-    std::string what = e.what();
-    const std::string prefix = "garside: ";
-    if (what.rfind(prefix, 0) == 0) {
-      what.erase(0, prefix.size());
-    }
-    throw SetTooLarge(what);
-  }
-}
 
 std::vector<std::vector<Conjugate>> orbits_of(const std::vector<std::vector<garside::Conjugate>>& sets) {
   std::vector<std::vector<Conjugate>> result;

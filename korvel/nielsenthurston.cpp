@@ -11,35 +11,20 @@
 #include "garside/nielsenthurston.h"
 #include "garside/normalform.h"
 #include "garside/summitsets.h"
+#include "korvel/garsideforms.h"
 #include "korvel/records.h"
 
 namespace korvel {
 
 namespace {
 
+using detail::braid_of;
+using detail::form;
+using detail::guarded;
 using detail::stop_of;
 
-garside::NormalForm form(const Braid& b, const Limits& limits) {
-  return garside::normal_form(b.strands(), b.word(), stop_of(limits));
-}
 
-Braid braid_of(const garside::NormalForm& x) { return Braid(garside::to_word(x), x.strands); }
 
-// Runs FN, turning the engines' refusal of a large set into SetTooLarge with
-// the message of the summit sets.
-template <typename FN>
-auto guarded(FN fn) {
-  try {
-    return fn();
-  } catch (const garside::SetTooLarge& e) {
-    std::string what = e.what();
-    const std::string prefix = "garside: ";
-    if (what.rfind(prefix, 0) == 0) {
-      what.erase(0, prefix.size());
-    }
-    throw SetTooLarge(what);
-  }
-}
 
 // Throws BoundExceeded when B has more letters than LIMITS allow.
 const Braid& bounded(const Braid& b, const Limits& limits) {

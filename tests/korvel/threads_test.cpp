@@ -45,16 +45,20 @@ Answers BATCH(std::uint64_t SEED) {
   return A;
 }
 
-TEST(Threads, FourThreadsOfMixedCallsGiveTheSingleThreadedAnswers) {
+// RUN(BASE + t) for t = 0 .. 3, each in a thread of its own while the others
+// run, gives what it gives alone.
+void EXPECT_SAME_IN_FOUR_THREADS(Answers (*RUN)(std::uint64_t), std::uint64_t BASE) {
   constexpr int THREADS = 4;
   std::vector<Answers> ALONE;
   for (int T = 0; T < THREADS; ++T) {
-    ALONE.push_back(BATCH(100 + static_cast<std::uint64_t>(T)));
+    ALONE.push_back(RUN(BASE + static_cast<std::uint64_t>(T)));
   }
   std::vector<Answers> TOGETHER(THREADS);
   std::vector<std::thread> POOL;
   for (int T = 0; T < THREADS; ++T) {
-    POOL.emplace_back([&TOGETHER, T] { TOGETHER[static_cast<std::size_t>(T)] = BATCH(100 + static_cast<std::uint64_t>(T)); });
+    POOL.emplace_back([&TOGETHER, RUN, BASE, T] {
+      TOGETHER[static_cast<std::size_t>(T)] = RUN(BASE + static_cast<std::uint64_t>(T));
+    });
   }
   for (std::thread& P : POOL) {
     P.join();
@@ -63,6 +67,8 @@ TEST(Threads, FourThreadsOfMixedCallsGiveTheSingleThreadedAnswers) {
     EXPECT_EQ(TOGETHER[static_cast<std::size_t>(T)], ALONE[static_cast<std::size_t>(T)]) << "thread " << T;
   }
 }
+
+TEST(Threads, FourThreadsOfMixedCallsGiveTheSingleThreadedAnswers) { EXPECT_SAME_IN_FOUR_THREADS(BATCH, 100); }
 
 // The Nielsen-Thurston computations on the braids of SEED: the type, the
 // number of curves and of centralizer generators, the rigidity and the
@@ -84,22 +90,7 @@ Answers TYPES(std::uint64_t SEED) {
 }
 
 TEST(Threads, NielsenThurstonComputationsInFourThreadsGiveTheSingleThreadedAnswers) {
-  constexpr int THREADS = 4;
-  std::vector<Answers> ALONE;
-  for (int T = 0; T < THREADS; ++T) {
-    ALONE.push_back(TYPES(300 + static_cast<std::uint64_t>(T)));
-  }
-  std::vector<Answers> TOGETHER(THREADS);
-  std::vector<std::thread> POOL;
-  for (int T = 0; T < THREADS; ++T) {
-    POOL.emplace_back([&TOGETHER, T] { TOGETHER[static_cast<std::size_t>(T)] = TYPES(300 + static_cast<std::uint64_t>(T)); });
-  }
-  for (std::thread& P : POOL) {
-    P.join();
-  }
-  for (int T = 0; T < THREADS; ++T) {
-    EXPECT_EQ(TOGETHER[static_cast<std::size_t>(T)], ALONE[static_cast<std::size_t>(T)]) << "thread " << T;
-  }
+  EXPECT_SAME_IN_FOUR_THREADS(TYPES, 300);
 }
 
 TEST(Threads, OneBraidReadByManyThreads) {
