@@ -16,7 +16,6 @@
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
-#include <limits>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -145,8 +144,10 @@ void BINDSTUDY(py::module_& M) {
   M.def(
       "braid_table",
       [ROW](py::handle BOUNDARGUMENT, std::string_view ORDERING) {
-        // An int of any size: one beyond 64 bits is refused like any the
-        // key refuses, with ValueError.
+        // An int of any size: one beyond 64 bits is refused like any other
+        // out of range, with ValueError. A table lists the braids of
+        // length 1 to bound (with the trivial one): a bound below 1 asks
+        // for no table.
         if (PyBool_Check(BOUNDARGUMENT.ptr()) || !PyIndex_Check(BOUNDARGUMENT.ptr())) {
           throw py::type_error(py::str("bound must be an int, not {}")
                                    .format(py::type::handle_of(BOUNDARGUMENT).attr("__name__"))
@@ -159,9 +160,8 @@ void BINDSTUDY(py::module_& M) {
         }
         int OVERFLOW = 0;
         const long long BOUND = PyLong_AsLongLongAndOverflow(VALUE.ptr(), &OVERFLOW);
-        if (OVERFLOW != 0 || BOUND > BraidConjugacy::MAXSTUDYBOUND ||
-            BOUND < std::numeric_limits<std::int32_t>::min()) {
-          throw py::value_error(py::str("bound must be a whole number not above {}, not {}")
+        if (OVERFLOW != 0 || BOUND > BraidConjugacy::MAXSTUDYBOUND || BOUND < 1) {
+          throw py::value_error(py::str("bound must be an int from 1 to {}, not {}")
                                     .format(BraidConjugacy::MAXSTUDYBOUND, VALUE)
                                     .cast<std::string>());
         }
@@ -185,8 +185,7 @@ The three-strand study tables of the console's unlisted key B.
 Returns one StudyRow per positive braid of B_3 of length at most bound, in
 increasing order for the ordering, with the ranks the console lists:
 (rank, word, code, sss, mu3, mu3_conjugator, mu3sss, mu3sss_conjugator).
-bound is a whole number the key accepts (at most MAX_STUDY_BOUND; 0 or less
-gives the table of the trivial braid alone), otherwise ValueError. The
+bound is an int from 1 to MAX_STUDY_BOUND, otherwise ValueError. The
 console's own tables and ordering option are left as they were.
 
 The tables are built by the console's single-threaded code, on a thread of
