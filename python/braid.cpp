@@ -80,21 +80,30 @@ std::string REPROF(const BRAIDOBJECT& X) {
   return S + ")";
 }
 
-// The word as LaTeX, as SageMath writes braids: \sigma_{1} \sigma_{2}^{-1};
-// the trivial braid is 1.
+// The word as LaTeX, as SageMath writes braids, with each run of one letter
+// as its power: aaaB is \sigma_{1}^{3} \sigma_{2}^{-1}. A run is of one
+// letter, not one generator, so aA stays \sigma_{1} \sigma_{1}^{-1}: the
+// text is the word, never a reduced form of it. The trivial braid is 1.
 std::string LATEXOF(const korvel::Braid& B) {
   if (B.empty()) {
     return "1";
   }
+  const std::vector<std::int16_t>& WORD = B.word();
   std::string S;
-  for (const std::int16_t X : B.word()) {
+  for (std::size_t R = 0; R < WORD.size();) {
+    const std::int16_t X = WORD[R];
+    std::size_t RUN = 1;
+    while (R + RUN < WORD.size() && WORD[R + RUN] == X) {
+      ++RUN;
+    }
     if (!S.empty()) {
       S += ' ';
     }
     S += "\\sigma_{" + std::to_string(X < 0 ? -X : X) + "}";
-    if (X < 0) {
-      S += "^{-1}";
+    if (X < 0 || RUN > 1) {
+      S += "^{" + std::string(X < 0 ? "-" : "") + std::to_string(RUN) + "}";
     }
+    R += RUN;
   }
   return S;
 }
@@ -153,8 +162,23 @@ std::size_t HASHOF(const BRAIDOBJECT& X) {
   return *X.HASH;
 }
 
-// b ** k: the power, checked against the longest word a Braid may hold.
-py::object POWER(const BRAIDOBJECT& X, const py::int_& K) {
+// b ** k: the power, checked against the longest word a Braid may hold. The
+// exponent is an int of any size, or anything with __index__ (a numpy or
+// SageMath integer); True and False are 1 and 0, as for every power in
+// Python. A braid power has no modulus.
+py::object POWER(const BRAIDOBJECT& X, py::handle EXPONENT, py::handle MODULUS) {
+  if (!MODULUS.is_none()) {
+    throw py::type_error("pow() of a braid takes no modulus");
+  }
+  if (!PyIndex_Check(EXPONENT.ptr())) {
+    throw py::type_error(py::str("the exponent of a braid power must be an integer, not {}")
+                             .format(py::type::handle_of(EXPONENT).attr("__name__"))
+                             .cast<std::string>());
+  }
+  const py::object K = py::reinterpret_steal<py::object>(PyNumber_Index(EXPONENT.ptr()));
+  if (!K) {
+    throw py::error_already_set();
+  }
   const korvel::Braid& B = X.B;
   if (B.empty()) {
     return NEWBRAID(B);
@@ -175,6 +199,22 @@ py::object POWER(const BRAIDOBJECT& X, const py::int_& K) {
 }  // namespace
 
 BRAIDCLASS BINDBRAID(py::module_& M) {
+  // The type of b.strands: an int that answers its own value when called, so
+  // that b.strands and SageMath's b.strands() both give the strand count. It
+  // pickles, copies and computes as the plain int.
+  py::exec(R"(
+class _StrandCount(int):
+    """A strand count: an int, which b.strands() gives back as a plain int."""
+    __slots__ = ()
+
+    def __call__(self):
+        return int(self)
+
+    def __reduce__(self):
+        return (int, (int(self),))
+)",
+           M.attr("__dict__"));
+  const py::object STRANDCOUNT = M.attr("_StrandCount");
   BRAIDCLASS CLASS(M, "Braid", R"(Braid(b=(), strands=None, *, mark=None)
 
 A braid: an element of the braid group on its number of strands, held as a
@@ -186,16 +226,26 @@ sigma_i, -i for its inverse, 1 <= |i| <= 32766), another Braid, or any
 object with a Tietze() method, such as a SageMath braid, whose strand count
 comes from its strands() or parent().strands(). strands is the number of
 strands, up to 32767: by default the braid's own, or one more than the
-largest index; it may be more than the word needs, never fewer (ValueError).
+largest index; it may be more than the braid has, never fewer (ValueError).
+b.strands is an int, which may also be called as SageMath's b.strands() is;
+b.Tietze() is b.tietze().
 
 Braids are values: a * b is the product (the word of a, then that of b), ~b
-and b.inverse() the inverse, b ** k the k-th power for any int k. a == b
-when a and b are the same braid, whatever their words (a braid on fewer
-strands is the same as its image on more), and hash(a) == hash(b) then;
-<, <=, >, >= compare in the R-ordering, in which sigma_1 is large. These are
-exact computations (see compare), run without the interpreter lock and
-abandoned by Ctrl-C. A Braid pickles (strand count and word), so it travels
-to threads, processes and Dask workers.
+and b.inverse() the inverse, b ** k the k-th power for any integer k
+(TypeError for any other exponent). a == b when a and b are the same braid,
+whatever their words (a braid on fewer strands is the same as its image on
+more), and hash(a) == hash(b) then; <, <=, >, >= compare in the R-ordering,
+in which sigma_1 is large. These are exact computations (see compare), run
+without the interpreter lock and abandoned by Ctrl-C. A Braid pickles
+(strand count and word), so it travels to threads, processes and Dask
+workers.
+
+The operators take Braids only. A Braid is never equal to a str, a Tietze
+list or any other object (== is False, != is True), and < with one is a
+TypeError: a Braid equal to the str 'a' would need the str's hash, which
+no braid can have for every spelling ('a' and 'aAa' are one braid), and
+sets and dicts rely on equal objects having equal hashes. Compare with
+korvel.equivalent(b, 'a'), or with b == Braid('a').
 
 Each method named like a module function is that function with the braid
 as its first argument; words come back as Braids on b.strands strands.
@@ -208,8 +258,17 @@ shows each step of handle reduction with its handle.)");
   CLASS
       .def(py::init([](py::handle B, py::handle STRANDS, py::handle MARK) {
              BRAIDARGUMENT A = TOBRAID(B);
-             BRAIDOBJECT X{WITHSTRANDS(A.B, STRANDSARGUMENT(STRANDS)), std::nullopt,
-                           std::nullopt};
+             const int N = STRANDSARGUMENT(STRANDS);
+             // A braid that has its own strand count (a Braid, a SageMath
+             // braid) keeps it or gains strands, as korvel::Braid's
+             // with_strands does: dropping strands would change its group.
+             if (N != 0 && N < A.B.strands() && N >= NEEDEDSTRANDS(A.B)) {
+               throw py::value_error(py::str("strands is {}, but the braid has {} strands; a "
+                                             "braid may be taken on more strands, never fewer")
+                                         .format(N, A.B.strands())
+                                         .cast<std::string>());
+             }
+             BRAIDOBJECT X{WITHSTRANDS(A.B, N), std::nullopt, std::nullopt};
              X.MARK = MARKARGUMENT(MARK, X.B.length());
              return X;
            }),
@@ -242,8 +301,10 @@ sigma_i, or its inverse for negative i, on strands strands (by default
 The Garside element Delta on that many strands, the half twist:
 strands * (strands - 1) / 2 letters.)")
       .def_property_readonly(
-          "strands", [](const BRAIDOBJECT& X) { return X.B.strands(); },
-          "The number of strands.")
+          "strands",
+          [STRANDCOUNT](const BRAIDOBJECT& X) { return STRANDCOUNT(X.B.strands()); },
+          "The number of strands: an int, which may also be called, b.strands() as in "
+          "SageMath.")
       .def_property_readonly(
           "mark",
           [](const BRAIDOBJECT& X) -> py::object {
@@ -260,13 +321,18 @@ strands * (strands - 1) / 2 letters.)")
 
 The word as a Tietze tuple: i for sigma_i, -i for its inverse. For SageMath,
 BraidGroup(b.strands)(b.tietze()) is the same braid.)")
+      .def(
+          "Tietze", [](const BRAIDOBJECT& X) { return TIETZEOF(X.B); },
+          R"(Tietze() -> tuple[int, ...]
+
+The same as tietze(), spelled as SageMath spells it.)")
       .def("__str__",
            [](const BRAIDOBJECT& X) { return py::str(WORDLITERAL(X.B)); })
       .def("__repr__", &REPROF)
       .def(
           "_latex_", [](const BRAIDOBJECT& X) { return LATEXOF(X.B); },
-          "_latex_() -> str\n\nThe word in LaTeX, as SageMath writes braids: \\sigma_{1} "
-          "\\sigma_{2}^{-1}.")
+          "_latex_() -> str\n\nThe word in LaTeX, as SageMath writes braids, each run of "
+          "one letter as its power: aaaB is \\sigma_{1}^{3} \\sigma_{2}^{-1}.")
       .def("inverse", INVERSE,
            "inverse() -> Braid\n\nThe inverse braid, ~b: the word reversed, each letter inverted.")
       .def("__invert__", INVERSE)
@@ -278,7 +344,7 @@ BraidGroup(b.strands)(b.tietze()) is the same braid.)")
              return NEWBRAID(
                  WORDOPERATION(A.length() + B.length(), [&A, &B] { return A * B; }));
            }))
-      .def("__pow__", &POWER)
+      .def("__pow__", &POWER, "k"_a, "modulus"_a = py::none())
       .def("__eq__", WITHOTHER([](const korvel::Braid& A, const korvel::Braid& B) -> py::object {
              return py::bool_(COMPUTE(std::nullopt, [&A, &B](const korvel::Limits& L) {
                return korvel::equal(A, B, korvel::Method::Automatic, L);

@@ -36,8 +36,18 @@ def test_the_strand_count_may_be_larger_never_smaller():
         Braid([5, -1], strands=3)
     assert str(error.value) == "strands is 3, but the word needs 6"
     assert Braid("ab", strands=3).strands == 3
-    # A Braid may be taken on fewer strands, as long as its word fits.
-    assert Braid(Braid("a", strands=9), strands=2).strands == 2
+    # A Braid keeps its strands or gains some, never loses them, even where
+    # its word would fit on fewer.
+    assert Braid(Braid("a", strands=9), strands=12).strands == 12
+    assert Braid(Braid("a", strands=9), strands=9).strands == 9
+    for fewer in (2, 8):
+        with pytest.raises(ValueError) as error:
+            Braid(Braid("a", strands=9), strands=fewer)
+        assert str(error.value) == (f"strands is {fewer}, but the braid has 9 strands; a braid "
+                                    "may be taken on more strands, never fewer")
+    with pytest.raises(ValueError) as error:
+        Braid(Braid("ab", strands=9), strands=2)
+    assert "strands is 2" in str(error.value)
     for bad in (0, -1):
         with pytest.raises(ValueError) as error:
             Braid("", strands=bad)
@@ -87,8 +97,32 @@ def test_repr_evaluates_back_to_an_equal_braid():
 
 def test_latex_as_sagemath_writes_braids():
     assert Braid([1, -2])._latex_() == r"\sigma_{1} \sigma_{2}^{-1}"
-    assert Braid([12, 12, -300])._latex_() == r"\sigma_{12} \sigma_{12} \sigma_{300}^{-1}"
+    assert Braid([12, 12, -300])._latex_() == r"\sigma_{12}^{2} \sigma_{300}^{-1}"
     assert Braid()._latex_() == "1"
+    assert Braid(strands=4)._latex_() == "1"
+
+
+def test_latex_writes_each_run_of_a_letter_as_its_power():
+    assert Braid("aaa")._latex_() == r"\sigma_{1}^{3}"
+    assert Braid("AA")._latex_() == r"\sigma_{1}^{-2}"
+    assert Braid("B")._latex_() == r"\sigma_{2}^{-1}"
+    # The word as written, not reduced: a letter and its inverse stay.
+    assert Braid("aA")._latex_() == r"\sigma_{1} \sigma_{1}^{-1}"
+    assert Braid("aabaaAAAc")._latex_() == \
+        r"\sigma_{1}^{2} \sigma_{2} \sigma_{1}^{2} \sigma_{1}^{-3} \sigma_{3}"
+    assert Braid([30] * 12 + [-2])._latex_() == r"\sigma_{30}^{12} \sigma_{2}^{-1}"
+    # Reading the text back, one letter per unit of each exponent, gives the
+    # word on seeded random words.
+    rng = random.Random(26)
+    for _ in range(100):
+        word = random_tietze(rng, 4, rng.randint(1, 30))
+        back = []
+        for term in Braid(word)._latex_().split(" "):
+            index, _, power = term[len(r"\sigma_{"):].partition("}")
+            k = int(power[2:-1]) if power else 1
+            back += [int(index) if k > 0 else -int(index)] * abs(k)
+        assert tuple(back) == tuple(word)
+        assert "}^{1}" not in Braid(word)._latex_()
 
 
 def test_generators_and_delta():
@@ -160,20 +194,79 @@ def test_powers_of_any_int():
     assert "more letters than a braid word may hold" in str(error.value)
     with pytest.raises(ValueError):
         Braid("ab") ** (2 ** 30)
-    with pytest.raises(TypeError):
+    with pytest.raises(TypeError) as error:
         pow(Braid("a"), 2, 3)
-    with pytest.raises(TypeError):
-        Braid("a") ** 1.5
+    assert str(error.value) == "pow() of a braid takes no modulus"
+    assert pow(Braid("ab"), 2, None) == Braid("abab")
+
+
+@pytest.mark.parametrize("exponent, name", [(1.5, "float"), (2.0, "float"), ("2", "str"),
+                                            (None, "NoneType"), (1j, "complex")])
+def test_the_exponent_must_be_an_integer(exponent, name):
+    for b in (Braid("a"), Braid()):
+        with pytest.raises(TypeError) as error:
+            b ** exponent
+        assert str(error.value) == f"the exponent of a braid power must be an integer, not {name}"
+
+
+def test_integer_exponents():
+    class Integer:                      # a numpy or SageMath integer
+        def __index__(self):
+            return 3
+    a = Braid("ab", strands=4)
+    assert (a ** 2).tietze() == (1, 2, 1, 2)
+    assert (a ** -1).tietze() == (-2, -1) and (a ** 0).tietze() == ()
+    assert (a ** Integer()).tietze() == (1, 2) * 3
+    # True and False are 1 and 0, as in every power Python computes.
+    assert (a ** True).tietze() == (1, 2) and (a ** False).tietze() == ()
+    assert all((x ** 2).strands == 4 for x in (a, Braid(strands=4)))
+
+
+@pytest.mark.parametrize("other", ["a", "aAa", [1], (1,), 1, 0, None, 1.0, object()])
+def test_a_braid_equals_no_other_type(other):
+    # Equal objects must have equal hashes, and hash(Braid('a')) cannot be
+    # both hash('a') and hash('aAa'): a Braid is never equal to a spelling.
+    a = Braid("a")
+    assert (a == other) is False and (other == a) is False
+    assert (a != other) is True and (other != a) is True
+    assert a not in [other] and other not in [a]
+
+
+def test_a_braid_and_its_spelling_are_two_keys():
+    assert len({Braid("a"), "a", Braid("aAa"), "aAa"}) == 3
+    assert {"a": 1, Braid("a"): 2}[Braid("aAa")] == 2
+    assert {"a": 1, Braid("a"): 2}["a"] == 1
+    # To compare with a spelling, make it a braid.
+    assert Braid("aAa") == Braid("a") and korvel.equivalent(Braid("aAa"), "a")
 
 
 def test_operators_with_other_types():
-    assert (Braid("a") == "a") is False
-    assert (Braid("a") != "a") is True
-    assert Braid("a") != [1]
-    for op in (lambda: Braid("a") < "a", lambda: Braid("a") >= [1], lambda: Braid("a") * "b",
+    for op in (lambda: Braid("a") < "a", lambda: "a" > Braid("a"), lambda: Braid("a") >= [1],
+               lambda: Braid("a") <= None, lambda: Braid("a") > 1, lambda: Braid("a") * "b",
                lambda: "b" * Braid("a"), lambda: Braid("a") * 2):
         with pytest.raises(TypeError):
             op()
+
+
+def test_strands_is_an_int_that_may_be_called():
+    b = Braid("abA", strands=5)
+    assert b.strands == 5 and b.strands() == 5 and type(b.strands()) is int
+    assert isinstance(b.strands, int) and b.strands + 1 == 6 and 10 // b.strands == 2
+    assert repr(b.strands) == str(b.strands) == f"{b.strands}" == "5"
+    assert hash(b.strands) == hash(5) and {5: "x"}[b.strands] == "x"
+    assert list(range(b.strands)) == [0, 1, 2, 3, 4]
+    for copied in (pickle.loads(pickle.dumps(b.strands)), copy.copy(b.strands),
+                   copy.deepcopy(b.strands)):
+        assert copied == 5 and type(copied) is int
+    assert Braid().strands() == 1 and Braid([-300]).strands() == 301
+
+
+def test_tietze_in_both_spellings():
+    b = Braid([3, -1, 2], strands=6)
+    assert b.Tietze() == b.tietze() == (3, -1, 2)
+    assert Braid().Tietze() == ()
+    # The spellings a SageMath braid has: a Braid is read as one.
+    assert Braid(b.Tietze(), strands=b.strands()) == b
 
 
 def test_equal_braids_on_different_strand_counts():

@@ -113,6 +113,28 @@ def test_the_strand_count_of_a_sagemath_braid_is_checked():
         korvel.Braid(OwnStrands([1], "3"))
     with pytest.raises(ValueError):
         korvel.Braid(OwnStrands([1], 0))
+    # A SageMath braid keeps its group's strands: none may be dropped.
+    with pytest.raises(ValueError) as error:
+        korvel.Braid(BraidGroup(6)([1]), strands=4)
+    assert str(error.value).startswith("strands is 4, but the braid has 6 strands")
+    assert korvel.Braid(BraidGroup(6)([1]), strands=6).strands == 6
+
+
+def sage_style(b):
+    """What code written for SageMath's braids does with a braid: its group
+    from strands(), its word from Tietze()."""
+    return BraidGroup(int(b.strands()))(b.Tietze())
+
+
+def test_a_korvel_braid_answers_as_a_sagemath_braid_does():
+    rng = random.Random(26)
+    for n in (2, 4, 9):
+        k = korvel.Braid(random_tietze(rng, n, rng.randint(0, 20)), strands=n + 1)
+        s = sage_style(k)
+        assert s.parent().n == n + 1 and s.letters == k.tietze()
+        # and back, through Tietze() and strands() again
+        assert korvel.Braid(s) == k and korvel.Braid(s).strands == n + 1
+        assert korvel.Braid(OwnStrands(k.Tietze(), k.strands())).strands == n + 1
 
 
 def test_a_tietze_method_must_give_a_sequence_of_ints():
