@@ -38,13 +38,27 @@ NormalForm left_gcd(const NormalForm& x, const NormalForm& y, const basics::STOP
   b.delta += k;
   NormalForm g = delta_power(x.strands, -k);
   // (2): peel the largest common simple prefix off both until it is trivial.
+  // After the shift one of the two has inf 0, and so has the gcd d: the s
+  // peeled are the factors of d's left normal form, none of them Delta.
   for (;;) {
     basics::CHECKSTOP(stop);
+    if (a.delta == 0 && b.delta == 0) {
+      // Equal leading factors are peeled whole: what follows them is still
+      // in normal form.
+      const auto [ea, eb] = std::mismatch(a.factors.begin(), a.factors.end(), b.factors.begin(),
+                                          b.factors.end());
+      if (ea != a.factors.begin()) {
+        g.factors.insert(g.factors.end(), a.factors.begin(), ea);
+        a.factors.erase(a.factors.begin(), ea);
+        b.factors.erase(b.factors.begin(), eb);
+        continue;
+      }
+    }
     const Simple s = left_meet(head(a), head(b));
     if (s.is_identity()) {
       return g;
     }
-    multiply_right(g, s);
+    g.factors.push_back(s);
     divide_left(a, s);
     divide_left(b, s);
   }

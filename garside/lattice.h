@@ -1,7 +1,7 @@
 // The lattice orders of the braid group: greatest common divisors and least
 // common multiples of braids of any sign.
 //
-// Two orders on B_n, each a lattice (Garside 1969):
+// Two orders on B_n, each a lattice:
 //
 //   x <= y   (x left-divides y, x is a prefix of y)   when x^-1 y is positive;
 //   x <=R y  (x right-divides y, x is a suffix of y)  when y x^-1 is positive.
@@ -31,10 +31,13 @@
 //       preserving P) carries <= onto <=R: right_gcd(x, y) =
 //       rev(left_gcd(rev x, rev y)). And m(x) = rev(x^-1).
 //
-// Costs: the gcd takes one meet and two left divisions of normal forms per
-// factor of the result, after one normal form of each argument; the others
-// add a reversal (a renormalization of the reversed factors) around it. The
-// stop request is polled once per factor of the gcd.
+// Costs: after one normal form of each argument, the gcd peels equal leading
+// factors of the two normal forms at once; every other factor of the result
+// costs one meet and two left divisions, each a pass over the factors, so a
+// long gcd that the normal forms do not show as a common run of factors
+// costs up to (factors of the result) x (factors of the arguments) meets.
+// The others add a reversal (a renormalization of the reversed factors)
+// around it. The stop request is polled once per factor of the gcd.
 #pragma once
 
 #include "basics/interrupt.h"
