@@ -97,7 +97,15 @@ Matrix product(const Matrix& a, const Matrix& b) {
 Matrix burau_matrix(std::span<const std::int16_t> word, int strands, bool reduced,
                     const basics::STOPREQUEST* stop) {
   check_word(word, strands);
-  Matrix m = identity(reduced ? strands - 1 : strands);
+  const auto size = static_cast<std::size_t>(reduced ? strands - 1 : strands);
+  {
+    // The n^2 entries are asked for in one piece first (and given back), so
+    // that a matrix that cannot fit fails at once with std::bad_alloc rather
+    // than after filling the memory row by row.
+    std::vector<LaurentPolynomial> all;
+    all.reserve(size * size);
+  }
+  Matrix m = identity(static_cast<int>(size));
   for (std::size_t k = 0; k < word.size(); ++k) {
     if (k % poll_interval == 0) {
       basics::CHECKSTOP(stop);
