@@ -41,7 +41,7 @@ GRACE = 3.0      # seconds a call has to stop after that
 # Argument names and what they take.
 BRAIDS = {"b", "b1", "b2", "a", "other", "self"}
 ARGUMENTS = BRAIDS | {"strands", "ordering", "method", "max_length", "max_elements", "mark", "bound",
-                  "i", "k", "letters", "tolerance"}
+                  "i", "k", "letters", "tolerance", "reduced"}
 
 # Ordinary values for the arguments not swept.
 ORDINARY = {"self": "korvel.Braid('abcab')", "b": "'abcab'", "b1": "'abcab'", "b2": "'bca'",
@@ -102,6 +102,8 @@ TAKES = {
                   "32767": "either", "32768": "either", "2**63": "either", "2**64": "either",
                   "10**100": "either", "True": "either", "index3": "either",
                   "index_raises": "own"},
+    # A flag read by its truth value, which a Braid made by __new__ refuses.
+    "reduced": {**{name: "valid" for name in VALUES}, "unmade": "own"},
     "unknown": {name: "valid" for name in VALUES},
 }
 
@@ -113,7 +115,7 @@ BRAIDFUNCTIONS = {"compare", "sign", "equivalent", "is_trivial", "coordinates",
                   "__ne__", "__lt__", "__le__", "__gt__", "__ge__", "__hash__", "eq", "ne", "lt",
                   "le", "gt", "ge", "mul", "pow", "inverse", "__invert__", "thurston_type",
                   "is_periodic", "is_reducible", "is_pseudoanosov", "rigidity", "entropy",
-                  "is_conjugate", "is_conjugated"}
+                  "is_conjugate", "is_conjugated", "alexander_polynomial"}
 
 # The operators, called through the operator module: each takes another
 # Braid (or an int exponent), a wrong type is NotImplemented (TypeError, or
