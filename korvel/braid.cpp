@@ -5,6 +5,7 @@
 #include <string>
 
 #include "korvel/computations.h"
+#include "korvel/errors.h"
 
 namespace korvel {
 
@@ -167,7 +168,7 @@ Braid Braid::pow(long long k) const {
   // |k| as unsigned, which also holds the magnitude of the most negative k.
   const unsigned long long times = k > 0 ? static_cast<unsigned long long>(k)
                                          : 0ULL - static_cast<unsigned long long>(k);
-  if (times > static_cast<unsigned long long>(BraidBasics::BMAXRECORD) / word_.size()) {
+  if (times > static_cast<unsigned long long>(MAX_WORD_LENGTH) / word_.size()) {
     throw std::length_error("the power would have more than 2^31 - 1 letters");
   }
   const Braid inverted = k < 0 ? inverse() : Braid();
@@ -189,7 +190,7 @@ Braid operator*(const Braid& a, const Braid& b) {
 }
 
 Braid& Braid::operator*=(const Braid& b) {
-  if (word_.size() + b.word_.size() > static_cast<std::size_t>(BraidBasics::BMAXRECORD)) {
+  if (word_.size() + b.word_.size() > MAX_WORD_LENGTH) {
     throw std::length_error("the product would have more than 2^31 - 1 letters");
   }
   word_.insert(word_.end(), b.word_.begin(), b.word_.end());

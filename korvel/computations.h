@@ -20,35 +20,34 @@
 //
 // The U-ordering (Dubrovina-Dubrovin) is decided by handle reduction only.
 //
-// Failures: a word that would grow past Limits::max_length throws
-// BoundExceeded; a stop request that fires throws Interrupted; running out
-// of memory throws std::bad_alloc. In each case the arguments are unchanged
-// (they are const).
+// Failures (errors.h; every one is a std::exception): a word that would grow
+// past Limits::max_length throws BoundExceeded; a stop request that fires
+// throws Interrupted; running out of memory throws std::bad_alloc. In each
+// case the arguments are unchanged (they are const).
+//
+// Spans of letters are half-open, as in Python: [begin, end) holds the
+// 0-based letters begin, ..., end - 1, so end - begin letters, and the word
+// of a span is word[begin:end].
 #pragma once
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <gmpxx.h>
 
-#include "basics/interrupt.h"
-#include "braidbasics/braid.h"
 #include "korvel/braid.h"
+#include "korvel/errors.h"
 
 namespace korvel {
 
 enum class Ordering { R, F, U };
 enum class Method { Automatic, Handles, Coordinates };
-
-// Thrown when a computation would build a word longer than its limit.
-using BoundExceeded = BraidBasics::BOUNDEXCEEDED;
-
-// Thrown when a computation took its stop request.
-using Interrupted = basics::INTERRUPTED;
 
 // A request to stop, owned by the caller: request_stop() may be called from
 // any thread (or a signal handler); a computation given the request polls it
@@ -57,20 +56,24 @@ using Interrupted = basics::INTERRUPTED;
 // An optional callback is asked at the same points; it returns true to stop.
 class StopRequest {
  public:
-  StopRequest() { core_.FLAG = &flag_; }
-  explicit StopRequest(std::function<bool()> poll) : StopRequest() { core_.POLL = std::move(poll); }
+  StopRequest();
+  explicit StopRequest(std::function<bool()> poll);
   StopRequest(const StopRequest&) = delete;
   StopRequest& operator=(const StopRequest&) = delete;
+  ~StopRequest();
 
   void request_stop() { flag_.store(true, std::memory_order_relaxed); }
   void reset() { flag_.store(false, std::memory_order_relaxed); }
-  bool stop_requested() const { return basics::STOPREQUESTED(core_); }
+  bool stop_requested() const;
 
-  const basics::STOPREQUEST* core() const { return &core_; }
+  // What the computations read: opaque to programs, built once with the
+  // request and pointing at its flag.
+  struct Core;
+  const Core* core() const { return core_.get(); }
 
  private:
   std::atomic<bool> flag_{false};
-  basics::STOPREQUEST core_;
+  std::unique_ptr<Core> core_;
 };
 
 // What a computation is given besides its braids.
@@ -108,8 +111,9 @@ bool is_trivial(const Braid& b, Method method = Method::Automatic, const Limits&
 Braid handle_reduce(const Braid& b, Ordering ordering = Ordering::R, const Limits& limits = {});
 
 // The steps of that reduction (R-ordering, without free reduction): each
-// word before a pass with its handle at 0-based letters [first, last], the
-// last step holding the handle-free result and no handle.
+// word before a pass with its handle as the span [first, second) of its
+// letters (for abAB, the handle abA is [0, 3)), the last step holding the
+// handle-free result and no handle.
 struct ReductionStep {
   Braid word;
   std::optional<std::pair<std::size_t, std::size_t>> handle;

@@ -7,8 +7,8 @@
 #include "garside/normalform.h"
 #include "garside/summit.h"
 #include "garside/summitsets.h"
-#include "korvel/garsideforms.h"
-#include "korvel/records.h"
+#include "korvel/detail/garsideforms.h"
+#include "korvel/detail/records.h"
 
 namespace korvel {
 
@@ -16,8 +16,8 @@ namespace {
 
 using detail::braid_of;
 using detail::form;
-using detail::guarded;
 using detail::stop_of;
+using detail::translated;
 
 static_assert(DEFAULT_MAX_ELEMENTS == garside::kDefaultMaxElements,
               "the interface's default limit on summit sets is the library's");
@@ -45,30 +45,38 @@ std::vector<std::vector<Conjugate>> orbits_of(const std::vector<std::vector<gars
 
 }  // namespace
 
-long long inf(const Braid& b, const Limits& limits) { return garside::inf(form(b, limits)); }
-long long sup(const Braid& b, const Limits& limits) { return garside::sup(form(b, limits)); }
+long long inf(const Braid& b, const Limits& limits) {
+  return translated(limits, [&] { return garside::inf(form(b, limits)); });
+}
+long long sup(const Braid& b, const Limits& limits) {
+  return translated(limits, [&] { return garside::sup(form(b, limits)); });
+}
 long long canonical_length(const Braid& b, const Limits& limits) {
-  return garside::canonical_length(form(b, limits));
+  return translated(limits, [&] { return garside::canonical_length(form(b, limits)); });
 }
 
 Conjugate cycling(const Braid& b, const Limits& limits) {
-  const garside::NormalForm x = form(b, limits);
-  const garside::NormalForm c = garside::cycling(x);
-  // c(x) = iota^-1 x iota with iota = tau^-p(A_1), the first factor moved
-  // across Delta^p; the trivial braid for a power of Delta.
-  return Conjugate{braid_of(c), braid_of(garside::normal_form(garside::initial_factor(x)))};
+  return translated(limits, [&] {
+    const garside::NormalForm x = form(b, limits);
+    const garside::NormalForm c = garside::cycling(x);
+    // c(x) = iota^-1 x iota with iota = tau^-p(A_1), the first factor moved
+    // across Delta^p; the trivial braid for a power of Delta.
+    return Conjugate{braid_of(c), braid_of(garside::normal_form(garside::initial_factor(x)))};
+  });
 }
 
 Conjugate decycling(const Braid& b, const Limits& limits) {
-  const garside::NormalForm x = form(b, limits);
-  const garside::NormalForm d = garside::decycling(x);
-  // d(x) = A_r x A_r^-1: the conjugator is A_r^-1 (trivial for a power of
-  // Delta).
-  return Conjugate{braid_of(d), braid_of(garside::normal_form(garside::final_factor(x))).inverse()};
+  return translated(limits, [&] {
+    const garside::NormalForm x = form(b, limits);
+    const garside::NormalForm d = garside::decycling(x);
+    // d(x) = A_r x A_r^-1: the conjugator is A_r^-1 (trivial for a power of
+    // Delta).
+    return Conjugate{braid_of(d), braid_of(garside::normal_form(garside::final_factor(x))).inverse()};
+  });
 }
 
 std::vector<Conjugate> super_summit_set(const Braid& b, std::size_t max_elements, const Limits& limits) {
-  return guarded([&] {
+  return translated(limits, [&] {
     std::vector<Conjugate> result;
     for (const garside::Conjugate& c : garside::super_summit_set(form(b, limits), max_elements, stop_of(limits))) {
       result.push_back(conjugate_of(c));
@@ -79,18 +87,18 @@ std::vector<Conjugate> super_summit_set(const Braid& b, std::size_t max_elements
 
 std::vector<std::vector<Conjugate>> ultra_summit_set(const Braid& b, std::size_t max_elements,
                                                      const Limits& limits) {
-  return guarded([&] { return orbits_of(garside::ultra_summit_set(form(b, limits), max_elements, stop_of(limits))); });
+  return translated(limits, [&] { return orbits_of(garside::ultra_summit_set(form(b, limits), max_elements, stop_of(limits))); });
 }
 
 std::vector<std::vector<Conjugate>> sliding_circuits(const Braid& b, std::size_t max_elements,
                                                      const Limits& limits) {
-  return guarded([&] { return orbits_of(garside::sliding_circuits(form(b, limits), max_elements, stop_of(limits))); });
+  return translated(limits, [&] { return orbits_of(garside::sliding_circuits(form(b, limits), max_elements, stop_of(limits))); });
 }
 
 std::optional<Braid> conjugating_braid(const Braid& a, const Braid& b, std::size_t max_elements,
                                        const Limits& limits) {
   const int n = std::max(a.strands(), b.strands());
-  return guarded([&]() -> std::optional<Braid> {
+  return translated(limits, [&]() -> std::optional<Braid> {
     const std::optional<garside::NormalForm> c =
         garside::conjugating_braid(form(a, limits, n), form(b, limits, n), max_elements, stop_of(limits));
     if (!c) {
@@ -105,7 +113,7 @@ bool is_conjugate(const Braid& a, const Braid& b, std::size_t max_elements, cons
 }
 
 Braid conjugacy_representative(const Braid& b, std::size_t max_elements, const Limits& limits) {
-  return guarded([&] {
+  return translated(limits, [&] {
     return braid_of(garside::conjugacy_representative(form(b, limits), max_elements, stop_of(limits)));
   });
 }

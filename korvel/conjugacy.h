@@ -24,8 +24,9 @@
 //
 // Costs: a set may be exponentially large in the number of strands; every
 // function takes a limit on the members it builds (0: none), past which it
-// throws SetTooLarge with the name of the set and the limit, and polls the
-// stop request of its Limits (Interrupted). Thread-safe like computations.h.
+// throws SetTooLarge (errors.h) with the name of the set and the limit, and
+// polls the stop request of its Limits (Interrupted). Thread-safe like
+// computations.h.
 #pragma once
 
 #include <cstddef>
@@ -37,17 +38,12 @@
 
 #include "korvel/braid.h"
 #include "korvel/computations.h"
+#include "korvel/errors.h"
 
 namespace korvel {
 
 // The default limit on the members of a set: 100,000.
 inline constexpr std::size_t DEFAULT_MAX_ELEMENTS = 100000;
-
-// Thrown when a set would have more members than the limit given.
-class SetTooLarge : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // A member of a set and a braid c with c^-1 x c = member, x the input.
 struct Conjugate {

@@ -4,4 +4,5 @@
 #include "korvel/braid.h"
 #include "korvel/computations.h"
 #include "korvel/conjugacy.h"
+#include "korvel/errors.h"
 #include "korvel/nielsenthurston.h"

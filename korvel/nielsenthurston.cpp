@@ -11,8 +11,8 @@
 #include "garside/nielsenthurston.h"
 #include "garside/normalform.h"
 #include "garside/summitsets.h"
-#include "korvel/garsideforms.h"
-#include "korvel/records.h"
+#include "korvel/detail/garsideforms.h"
+#include "korvel/detail/records.h"
 
 namespace korvel {
 
@@ -20,16 +20,13 @@ namespace {
 
 using detail::braid_of;
 using detail::form;
-using detail::guarded;
 using detail::stop_of;
-
-
-
+using detail::translated;
 
 // Throws BoundExceeded when B has more letters than LIMITS allow.
 const Braid& bounded(const Braid& b, const Limits& limits) {
   if (limits.max_length && b.length() > *limits.max_length) {
-    throw BoundExceeded();
+    throw BoundExceeded(*limits.max_length);
   }
   return b;
 }
@@ -117,7 +114,7 @@ bool periodic(const Braid& b, const Limits& limits) {
 std::optional<ReductionSystem> checked_reduction_system(const Braid& b, std::size_t max_elements,
                                                         const Limits& limits) {
   const std::optional<garside::ReductionSystem> found =
-      guarded([&] { return garside::reduction_system(form(b, limits), max_elements, stop_of(limits)); });
+      garside::reduction_system(form(b, limits), max_elements, stop_of(limits));
   if (!found) {
     return std::nullopt;
   }
@@ -132,14 +129,18 @@ std::optional<ReductionSystem> checked_reduction_system(const Braid& b, std::siz
 
 }  // namespace
 
-bool is_periodic(const Braid& b, const Limits& limits) { return periodic(b, limits); }
+bool is_periodic(const Braid& b, const Limits& limits) {
+  return translated(limits, [&] { return periodic(b, limits); });
+}
 
 ThurstonType thurston_type(const Braid& b, std::size_t max_elements, const Limits& limits) {
-  if (periodic(b, limits)) {
-    return ThurstonType::periodic;
-  }
-  return checked_reduction_system(b, max_elements, limits) ? ThurstonType::reducible
-                                                           : ThurstonType::pseudo_anosov;
+  return translated(limits, [&]() {
+    if (periodic(b, limits)) {
+      return ThurstonType::periodic;
+    }
+    return checked_reduction_system(b, max_elements, limits) ? ThurstonType::reducible
+                                                             : ThurstonType::pseudo_anosov;
+  });
 }
 
 bool is_reducible(const Braid& b, std::size_t max_elements, const Limits& limits) {
@@ -152,10 +153,12 @@ bool is_pseudoanosov(const Braid& b, std::size_t max_elements, const Limits& lim
 
 std::optional<ReductionSystem> reduction_system(const Braid& b, std::size_t max_elements,
                                                 const Limits& limits) {
-  if (periodic(b, limits)) {
-    return std::nullopt;
-  }
-  return checked_reduction_system(b, max_elements, limits);
+  return translated(limits, [&]() -> std::optional<ReductionSystem> {
+    if (periodic(b, limits)) {
+      return std::nullopt;
+    }
+    return checked_reduction_system(b, max_elements, limits);
+  });
 }
 
 Braid multitwist(int strands, const std::vector<std::pair<int, int>>& curves) {
@@ -180,30 +183,36 @@ bool preserves_curves(const Braid& y, const std::vector<std::pair<int, int>>& cu
 }
 
 std::vector<Braid> centralizer(const Braid& b, std::size_t max_elements, const Limits& limits) {
-  const std::vector<garside::NormalForm> found =
-      guarded([&] { return garside::centralizer(form(b, limits), max_elements, stop_of(limits)); });
-  std::vector<Braid> result;
-  result.reserve(found.size());
-  for (const garside::NormalForm& g : found) {
-    Braid generator = bounded(braid_of(g), limits).with_strands(b.strands());
-    if (!commute(generator, b, limits)) {
-      throw std::logic_error("korvel: a generator of the centralizer of " + b.str() + " does not commute with it");
+  return translated(limits, [&]() {
+    const std::vector<garside::NormalForm> found =
+        garside::centralizer(form(b, limits), max_elements, stop_of(limits));
+    std::vector<Braid> result;
+    result.reserve(found.size());
+    for (const garside::NormalForm& g : found) {
+      Braid generator = bounded(braid_of(g), limits).with_strands(b.strands());
+      if (!commute(generator, b, limits)) {
+        throw std::logic_error("korvel: a generator of the centralizer of " + b.str() + " does not commute with it");
+      }
+      result.push_back(std::move(generator));
     }
-    result.push_back(std::move(generator));
-  }
-  return result;
+    return result;
+  });
 }
 
-long long rigidity(const Braid& b, const Limits& limits) { return garside::rigidity(form(b, limits)); }
+long long rigidity(const Braid& b, const Limits& limits) {
+  return translated(limits, [&] { return garside::rigidity(form(b, limits)); });
+}
 
 double entropy(const Braid& b, double tolerance, const Limits& limits) {
-  if (!(tolerance > 0) || !std::isfinite(tolerance)) {
-    throw std::invalid_argument("korvel: the tolerance of entropy must be positive and finite");
-  }
-  if (periodic(b, limits)) {
-    return 0.0;
-  }
-  return coordinates::entropy(b.word(), b.strands(), tolerance, stop_of(limits));
+  return translated(limits, [&]() {
+    if (!(tolerance > 0) || !std::isfinite(tolerance)) {
+      throw std::invalid_argument("korvel: the tolerance of entropy must be positive and finite");
+    }
+    if (periodic(b, limits)) {
+      return 0.0;
+    }
+    return coordinates::entropy(b.word(), b.strands(), tolerance, stop_of(limits));
+  });
 }
 
 }  // namespace korvel

@@ -1,4 +1,4 @@
-#include "korvel/records.h"
+#include "korvel/detail/records.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -22,7 +22,7 @@ Braid braid_of(const BraidBasics::BRAID& r, int strands) {
 }
 
 const basics::STOPREQUEST* stop_of(const Limits& limits) {
-  return limits.stop != nullptr ? limits.stop->core() : nullptr;
+  return limits.stop != nullptr ? &limits.stop->core()->request : nullptr;
 }
 
 BraidBasics::BLIMITS core_limits(const Limits& limits) {

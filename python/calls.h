@@ -21,6 +21,8 @@
 
 #include "braidarguments.h"
 #include "korvel/computations.h"
+#include "korvel/detail/records.h"
+#include "korvel/errors.h"
 
 namespace korvelpython {
 
@@ -54,22 +56,23 @@ class CALLSTOP {
 [[noreturn]] void RAISEINTERRUPTED();
 
 // FN(LIMITS) without the interpreter lock, LIMITS holding MAXLENGTH and the
-// call's stop request. korvel::BoundExceeded becomes korvel.BoundExceeded
-// naming MAXLENGTH (without one, the capacity of a word, 2^31 - 1 letters),
-// korvel::Interrupted the pending Python exception; other
-// exceptions pass through (std::bad_alloc is MemoryError). FN must touch no
-// Python object.
+// call's stop request. FN may call the interface or the core: the core's
+// exceptions are first made the interface's (korvel::detail::translated);
+// korvel::BoundExceeded becomes korvel.BoundExceeded naming MAXLENGTH
+// (without one, the capacity of a word, 2^31 - 1 letters), korvel::Interrupted
+// the pending Python exception; other exceptions pass through (std::bad_alloc
+// is MemoryError). FN must touch no Python object.
 template <class FUNCTION>
 auto COMPUTE(std::optional<std::size_t> MAXLENGTH, FUNCTION&& FN) {
   const CALLSTOP STOP;
   const korvel::Limits LIMITS{MAXLENGTH, STOP.REQUEST()};
   try {
     py::gil_scoped_release UNLOCKED;
-    return std::forward<FUNCTION>(FN)(LIMITS);
+    return korvel::detail::translated(LIMITS, [&] { return std::forward<FUNCTION>(FN)(LIMITS); });
   } catch (const korvel::Interrupted&) {
     RAISEINTERRUPTED();
   } catch (const korvel::BoundExceeded&) {
-    RAISEBOUNDEXCEEDED(MAXLENGTH.value_or(static_cast<std::size_t>(BraidBasics::BMAXRECORD)));
+    RAISEBOUNDEXCEEDED(MAXLENGTH.value_or(korvel::MAX_WORD_LENGTH));
   }
 }
 

@@ -13,7 +13,7 @@
 #include "braidbasics/braid.h"
 #include "braidbasics/divisibility.h"
 #include "calls.h"
-#include "korvel/records.h"
+#include "korvel/detail/records.h"
 
 namespace korvelpython {
 

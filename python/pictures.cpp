@@ -9,7 +9,7 @@
 #include "braidarguments.h"
 #include "braidbasics/braid.h"
 #include "braidbasics/diagram.h"
-#include "korvel/records.h"
+#include "korvel/detail/records.h"
 
 namespace korvelpython {
 

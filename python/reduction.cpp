@@ -70,9 +70,9 @@ py::list HANDLEREDUCTIONSTEPS(py::handle B, py::handle MAXLENGTH) {
       [&X](const korvel::Limits& L) { return korvel::handle_reduction_steps(X.B, L); });
   py::list LIST;
   for (korvel::ReductionStep& S : STEPS) {
-    // Letters first..last (0-based, inclusive) are word[first:last+1].
+    // The span [first, second) is word[first:second], as in the interface.
     const py::object HANDLE =
-        S.handle ? py::object(py::make_tuple(S.handle->first, S.handle->second + 1))
+        S.handle ? py::object(py::make_tuple(S.handle->first, S.handle->second))
                  : py::object(py::none());
     LIST.append(py::make_tuple(FROMBRAID(std::move(S.word), X.F), HANDLE));
   }

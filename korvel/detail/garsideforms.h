@@ -1,18 +1,14 @@
 // The Garside engine's forms of the interface's braids, for the interface's
 // own computations (conjugacy, the Nielsen-Thurston type): the left normal
-// form of a braid and back, and the engine's refusal of a large set as the
-// interface's SetTooLarge.
+// form of a braid and back. A private header, like records.h.
 #pragma once
 
 #include <algorithm>
-#include <string>
 
 #include "garside/normalform.h"
-#include "garside/summitsets.h"
 #include "korvel/braid.h"
 #include "korvel/computations.h"
-#include "korvel/conjugacy.h"
-#include "korvel/records.h"
+#include "korvel/detail/records.h"
 
 namespace korvel::detail {
 
@@ -23,22 +19,5 @@ inline garside::NormalForm form(const Braid& b, const Limits& limits, int strand
 
 // The braid of a normal form, on its strands.
 inline Braid braid_of(const garside::NormalForm& x) { return Braid(garside::to_word(x), x.strands); }
-
-// FN(), with the engine's refusal of a large set turned into SetTooLarge; its
-// message is the engine's, less the engine's name, so that it reads the same
-// for every set.
-template <typename FN>
-auto guarded(FN fn) {
-  try {
-    return fn();
-  } catch (const garside::SetTooLarge& e) {
-    std::string what = e.what();
-    const std::string prefix = "garside: ";
-    if (what.rfind(prefix, 0) == 0) {
-      what.erase(0, prefix.size());
-    }
-    throw SetTooLarge(what);
-  }
-}
 
 }  // namespace korvel::detail
