@@ -94,32 +94,44 @@ LaurentPolynomial LaurentPolynomial::inverted_variable() const {
   return result;
 }
 
-LaurentPolynomial& LaurentPolynomial::operator+=(const LaurentPolynomial& other) {
+LaurentPolynomial& LaurentPolynomial::combine(const LaurentPolynomial& other, bool subtract) {
   if (other.is_zero()) {
     return *this;
   }
   if (is_zero()) {
-    return *this = other;
+    *this = other;
+    if (subtract) {
+      fmpz_poly_neg(p_, p_);
+    }
+    return *this;
   }
-  // t^a p + t^b q = t^min(a,b) (t^(a-min) p + t^(b-min) q).
+  // t^a p +- t^b q = t^min(a,b) (t^(a-min) p +- t^(b-min) q).
   if (shift_ <= other.shift_) {
     fmpz_poly_t aligned;
     fmpz_poly_init(aligned);
     fmpz_poly_shift_left(aligned, other.p_, other.shift_ - shift_);
-    fmpz_poly_add(p_, p_, aligned);
+    if (subtract) {
+      fmpz_poly_sub(p_, p_, aligned);
+    } else {
+      fmpz_poly_add(p_, p_, aligned);
+    }
     fmpz_poly_clear(aligned);
   } else {
     fmpz_poly_shift_left(p_, p_, shift_ - other.shift_);
-    fmpz_poly_add(p_, p_, other.p_);
+    if (subtract) {
+      fmpz_poly_sub(p_, p_, other.p_);
+    } else {
+      fmpz_poly_add(p_, p_, other.p_);
+    }
     shift_ = other.shift_;
   }
   normalise();
   return *this;
 }
 
-LaurentPolynomial& LaurentPolynomial::operator-=(const LaurentPolynomial& other) {
-  return *this += -other;
-}
+LaurentPolynomial& LaurentPolynomial::operator+=(const LaurentPolynomial& other) { return combine(other, false); }
+
+LaurentPolynomial& LaurentPolynomial::operator-=(const LaurentPolynomial& other) { return combine(other, true); }
 
 LaurentPolynomial& LaurentPolynomial::operator*=(const LaurentPolynomial& other) {
   // A product of polynomials with nonzero constant terms has one too.

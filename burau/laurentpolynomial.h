@@ -67,6 +67,8 @@ class LaurentPolynomial {
  private:
   // Divides out the power of t that p holds into the shift.
   void normalise();
+  // *this + other, or *this - other when SUBTRACT.
+  LaurentPolynomial& combine(const LaurentPolynomial& other, bool subtract);
 
   fmpz_poly_t p_;
   long shift_ = 0;
