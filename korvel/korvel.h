@@ -2,6 +2,7 @@
 #pragma once
 
 #include "korvel/braid.h"
+#include "korvel/burau.h"
 #include "korvel/computations.h"
 #include "korvel/conjugacy.h"
 #include "korvel/errors.h"

@@ -39,6 +39,10 @@ void BINDCONJUGACY(pybind11::module_& M, BRAIDCLASS& CLASS);
 // entropy. After BINDCONJUGACY, whose SetTooLarge they raise.
 void BINDNIELSENTHURSTON(pybind11::module_& M, BRAIDCLASS& CLASS);
 
+// The class LaurentPolynomial, burau_matrix and alexander_polynomial (built
+// when FLINT was found: KORVEL_BURAU).
+void BINDBURAU(pybind11::module_& M, BRAIDCLASS& CLASS);
+
 // The limit on the members of a set that the argument max_elements asks
 // for: 0 (none) for None or an int too large to hold, otherwise an int of at
 // least 1 (ValueError below, TypeError for a non-int).

@@ -73,6 +73,9 @@ References:
   korvelpython::BINDGARSIDE(M, CLASS);
   korvelpython::BINDCONJUGACY(M, CLASS);
   korvelpython::BINDNIELSENTHURSTON(M, CLASS);
+#ifdef KORVEL_BURAU
+  korvelpython::BINDBURAU(M, CLASS);
+#endif
   korvelpython::BINDPICTURES(M, CLASS);
   korvelpython::BINDSTUDY(M);
 }
