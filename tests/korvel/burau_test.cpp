@@ -2,12 +2,14 @@
 // programs. Asserted: the values of LaurentPolynomial (normal form, text,
 // evaluation, arithmetic) worked out by hand; the knots of the README; the
 // homomorphism and a braid relation on korvel::Braid values; a stop request
-// caught as std::exception.
+// caught as std::exception; threads computing at once give the answers of
+// one.
 #include <gtest/gtest.h>
 
 #include <exception>
 #include <random>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "korvel/korvel.h"
@@ -94,6 +96,38 @@ TEST(InterfaceBurau, StopRequestIsAnException) {
     ADD_FAILURE() << "no exception";
   } catch (const std::exception& e) {
     EXPECT_NE(dynamic_cast<const korvel::Interrupted*>(&e), nullptr);
+  }
+}
+
+TEST(InterfaceBurau, ThreadsGiveTheAnswersOfOne) {
+  std::vector<Braid> braids;
+  std::mt19937 rng(4);
+  for (int k = 0; k < 8; ++k) {
+    std::vector<int> w;
+    for (int l = 0; l < 60; ++l) {
+      const int i = static_cast<int>(rng() % 4) + 1;
+      w.push_back(rng() % 2 ? i : -i);
+    }
+    braids.emplace_back(w, 5);
+  }
+  std::vector<LaurentPolynomial> alone;
+  for (const Braid& b : braids) {
+    alone.push_back(korvel::alexander_polynomial(b));
+  }
+  std::vector<std::vector<LaurentPolynomial>> found(4);
+  std::vector<std::thread> threads;
+  for (std::size_t k = 0; k < found.size(); ++k) {
+    threads.emplace_back([&, k] {
+      for (const Braid& b : braids) {
+        found[k].push_back(korvel::alexander_polynomial(b));
+      }
+    });
+  }
+  for (std::thread& thread : threads) {
+    thread.join();
+  }
+  for (const auto& answers : found) {
+    EXPECT_EQ(answers, alone);
   }
 }
 
