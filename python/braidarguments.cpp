@@ -348,6 +348,9 @@ void REGISTERBOUNDEXCEEDED(py::module_& M) {
       }
     } catch (const korvel::BoundExceeded& E) {
       (*BOUNDEXCEEDEDTYPE)(E.what());
+    } catch (const BraidBasics::BOUNDEXCEEDED& E) {
+      // The core's, from a call to the core outside COMPUTE.
+      (*BOUNDEXCEEDEDTYPE)(E.what());
     }
   });
 }

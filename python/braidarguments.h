@@ -114,8 +114,8 @@ std::optional<std::size_t> MAXLENGTHARGUMENT(py::handle MAXLENGTH);
 
 // Defines korvel.BoundExceeded (a subclass of ArithmeticError). A
 // computation that throws korvel::BoundExceeded is reported by
-// RAISEBOUNDEXCEEDED with its limit (see calls.h); one thrown anywhere else
-// reaches Python with the core's own text.
+// RAISEBOUNDEXCEEDED with its limit (see calls.h); one thrown anywhere else,
+// or the core's BraidBasics::BOUNDEXCEEDED, reaches Python with its own text.
 void REGISTERBOUNDEXCEEDED(py::module_& M);
 
 // Raises korvel.BoundExceeded for a computation under the limit LIMIT, with
