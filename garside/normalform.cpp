@@ -223,6 +223,9 @@ NormalForm normal_form(int strands, const Word& word, const basics::STOPREQUEST*
   Simple ends(strands);  // for a positive run: ends[j] is the strand that ends at j
   int sign = 0;
   auto close = [&] {
+    // One run costs a pass over the factors: on many strands a long braid
+    // has so many that a few hundred letters can take seconds.
+    basics::CHECKSTOP(stop);
     if (sign > 0) {
       b.times(run);
     } else if (sign < 0) {
