@@ -6,4 +6,5 @@
 #include "korvel/computations.h"
 #include "korvel/conjugacy.h"
 #include "korvel/errors.h"
+#include "korvel/invariants.h"
 #include "korvel/nielsenthurston.h"
