@@ -22,8 +22,7 @@ BRAIDCLASS BINDBRAID(pybind11::module_& M);
 // handle_reduction_steps, coordinates.
 void BINDREDUCTION(pybind11::module_& M, BRAIDCLASS& CLASS);
 
-// symmetric_normal_form, left_normal_form, alternating_normal_form,
-// left_gcd, right_lcm.
+// symmetric_normal_form, left_normal_form, alternating_normal_form.
 void BINDGARSIDE(pybind11::module_& M, BRAIDCLASS& CLASS);
 
 // svg, tikz, and the pictures of a Braid (_repr_svg_ for Jupyter).
@@ -38,6 +37,10 @@ void BINDCONJUGACY(pybind11::module_& M, BRAIDCLASS& CLASS);
 // reduction_system (and its type ReductionSystem), centralizer, rigidity,
 // entropy. After BINDCONJUGACY, whose SetTooLarge they raise.
 void BINDNIELSENTHURSTON(pybind11::module_& M, BRAIDCLASS& CLASS);
+
+// permutation, exponent_sum, is_pure, mirror_image, reverse,
+// right_normal_form, left_gcd, right_gcd, left_lcm, right_lcm.
+void BINDINVARIANTS(pybind11::module_& M, BRAIDCLASS& CLASS);
 
 // The class LaurentPolynomial, burau_matrix and alexander_polynomial (built
 // when FLINT was found: KORVEL_BURAU).

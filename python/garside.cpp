@@ -1,4 +1,4 @@
-// Garside normal forms, the alternating normal form, gcd and lcm for Python.
+// Garside normal forms and the alternating normal form for Python.
 #include <pybind11/pybind11.h>
 
 #include <algorithm>
@@ -92,21 +92,6 @@ py::object ALTERNATINGNORMALFORM(py::handle B, py::handle MAXLENGTH) {
   return FROMBRAID(korvel::Braid(std::move(WORD), X.B.strands()), X.F);
 }
 
-// The word OP gives for the positive braid words A and B, in the form of
-// the pair; a word with an inverse letter raises ValueError naming it a or b.
-template <BraidBasics::BRAID (*OP)(const BraidBasics::BRAID&, const BraidBasics::BRAID&,
-                                   const BraidBasics::BLIMITS&)>
-py::object POSITIVEPAIROPERATION(py::handle A, py::handle B, py::handle MAXLENGTH) {
-  const BRAIDPAIR P = TOBRAIDS(A, B);
-  REQUIREPOSITIVE(P.B1, "a");
-  REQUIREPOSITIVE(P.B2, "b");
-  const int STRANDS = std::max(P.B1.strands(), P.B2.strands());
-  korvel::Braid R = COMPUTE(MAXLENGTHARGUMENT(MAXLENGTH), [&P, STRANDS](const korvel::Limits& L) {
-    return korvel::detail::braid_of(OP(korvel::detail::record(P.B1), korvel::detail::record(P.B2), korvel::detail::core_limits(L)), STRANDS);
-  });
-  return FROMBRAID(std::move(R), RESULTFORM(P.F, STRANDS));
-}
-
 }  // namespace
 
 void BINDGARSIDE(py::module_& M, BRAIDCLASS& CLASS) {
@@ -147,24 +132,6 @@ for every positive word of the braid. On three strands it is the braid
 written as alternating powers of a and b found from the right, starting with
 a: alternating_normal_form('abab') is 'aaba'. A word with an inverse letter
 raises ValueError, and so does one on more than 50 strands.)");
-
-  M.def("left_gcd", &POSITIVEPAIROPERATION<BraidBasics::BLEFTGCD>, "a"_a, "b"_a,
-        "max_length"_a = py::none(),
-        R"(left_gcd(a, b, max_length=None) -> word
-
-The greatest common left divisor of two positive braid words, a positive
-word: left_gcd('aba', 'ab') is 'ab'. The result is a Braid when either
-argument is one, a str when both are str, a tuple otherwise. A word with an
-inverse letter raises ValueError.)");
-
-  M.def("right_lcm", &POSITIVEPAIROPERATION<BraidBasics::BRIGHTLCM>, "a"_a, "b"_a,
-        "max_length"_a = py::none(),
-        R"(right_lcm(a, b, max_length=None) -> word
-
-The least common right multiple of two positive braid words, a positive
-word beginning with a: right_lcm('a', 'b') is 'aba'. The result is a Braid
-when either argument is one, a str when both are str, a tuple otherwise. A
-word with an inverse letter raises ValueError.)");
 
   CLASS
       .def(

@@ -2,7 +2,7 @@
 // SageMath. This file holds the module's docstring and constants; the class
 // Braid is bound in braid.cpp, the functions (and the Braid methods of the
 // same computations) by topic in reduction.cpp, garside.cpp, conjugacy.cpp,
-// nielsenthurston.cpp, pictures.cpp and study.cpp.
+// nielsenthurston.cpp, invariants.cpp, pictures.cpp and study.cpp.
 #include <pybind11/pybind11.h>
 
 #include "bindings.h"
@@ -73,6 +73,7 @@ References:
   korvelpython::BINDGARSIDE(M, CLASS);
   korvelpython::BINDCONJUGACY(M, CLASS);
   korvelpython::BINDNIELSENTHURSTON(M, CLASS);
+  korvelpython::BINDINVARIANTS(M, CLASS);
 #ifdef KORVEL_BURAU
   korvelpython::BINDBURAU(M, CLASS);
 #endif
