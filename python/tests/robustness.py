@@ -355,12 +355,14 @@ def child_source(limit, imports):
             f"BRAIDFUNCTIONS = {BRAIDFUNCTIONS!r}\n" + CHILD)
 
 
-def run(selected, limit=LIMIT, grace=GRACE, env=None, imports=""):
+def run(selected, limit=LIMIT, grace=GRACE, env=None, imports="", patience=None):
     """Runs the cases SELECTED ((index, case) pairs) in child processes and
     returns the failures as (index, case, what happened). A child that dies
     or falls silent fails its running case; the next child goes on after it.
     A case makes up to three calls (its own and a reference), each with the
-    time limit."""
+    time limit, so a case is a hang after PATIENCE seconds of silence, by
+    default 3 * LIMIT + GRACE."""
+    patience = 3 * limit + grace if patience is None else patience
     source = child_source(limit, imports)
     failures = []
     pending = list(selected)
@@ -387,10 +389,10 @@ def run(selected, limit=LIMIT, grace=GRACE, env=None, imports=""):
                             done.add(k)
                             if result is not None:
                                 failures.append((k, dict(pending)[k], result))
-                elif time.monotonic() - last > 3 * limit + grace:
+                elif time.monotonic() - last > patience:
                     process.kill()
                     failures.append((running, dict(pending).get(running),
-                                     f"hang: still computing {3 * limit + grace:.0f} s on"))
+                                     f"hang: still computing {patience:.0f} s on"))
                     break
             process.wait()
             process.stdout.close()

@@ -17,9 +17,19 @@ def test_every_call_with_hostile_arguments_raises_a_documented_error_or_answers_
         # test_robustness.py; all of them are the long tier's.
         pytest.skip("the whole sweep runs in the long tier (KORVEL_TEST_SHARE=1)")
     every = list(enumerate(robustness.cases(korvel)))
+    faulty = [(k, c) for k, c in every if robustness.known(c)]
+    sound = [(k, c) for k, c in every if not robustness.known(c)]
+
+    # A known fault is a call that does not stop in time: it is seen still
+    # there once its call has run past the limit and the grace, without the
+    # patience of a case that may make three calls.
+    def sweep(part):
+        return (robustness.run(sound[part::2])
+                + robustness.run(faulty[part::2], patience=robustness.LIMIT + robustness.GRACE))
+
     # Two children at a time, one per core: each sweeps every other case.
     with ThreadPoolExecutor(2) as pool:
-        found = [f for part in pool.map(robustness.run, (every[0::2], every[1::2])) for f in part]
+        found = [f for part in pool.map(sweep, (0, 1)) for f in part]
     failures, known = robustness.split(found)
     mended = {k for k, c in every if robustness.known(c)} - {k for k, _, _ in known}
     print(f"{len(known)} known faults of the engines:\n" + robustness.report(known))
