@@ -45,7 +45,7 @@ int main() {
   std::cout << "aba and bab: " << (same ? "same" : "different") << " coordinates\n";
   std::cout << "coordinates of the trivial braid on 3 strands:";
   for (const mpz_class& x : korvel::coordinates(korvel::Braid("", 3))) {
-    std::cout << ' ' << x;
+    std::cout << ' ' << x.get_str();
   }
   std::cout << '\n';
 

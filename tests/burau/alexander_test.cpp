@@ -18,6 +18,7 @@
 #include "basics/interrupt.h"
 #include "burau/alexander.h"
 #include "burau/representation.h"
+#include "tests/support/gmp_printers.h"
 
 namespace {
 

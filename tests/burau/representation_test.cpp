@@ -16,6 +16,7 @@
 #include "basics/interrupt.h"
 #include "burau/laurentpolynomial.h"
 #include "burau/representation.h"
+#include "tests/support/gmp_printers.h"
 
 namespace {
 

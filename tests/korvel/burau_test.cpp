@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "korvel/korvel.h"
+#include "tests/support/gmp_printers.h"
 
 namespace {
 
