@@ -18,27 +18,20 @@
 #include "basics/interrupt.h"
 #include "burau/alexander.h"
 #include "burau/representation.h"
+#include "tests/burau/words.h"
 #include "tests/support/gmp_printers.h"
 
 namespace {
 
 using burau::LaurentPolynomial;
-using Word = std::vector<std::int16_t>;
+using burautest::Word;
+using burautest::random_word;
 
-LaurentPolynomial t(long e = 1) { return LaurentPolynomial(1, e); }
-LaurentPolynomial c(long k) { return LaurentPolynomial(k); }
+using burautest::c;
+using burautest::t;
 
 LaurentPolynomial alexander(const Word& w, int n) { return burau::alexander_polynomial(w, n); }
 
-Word random_word(std::mt19937& rng, int strands, int length) {
-  Word w;
-  std::uniform_int_distribution<int> index(1, strands - 1);
-  for (int k = 0; k < length; ++k) {
-    const int i = index(rng);
-    w.push_back(static_cast<std::int16_t>(rng() % 2 ? i : -i));
-  }
-  return w;
-}
 
 // The number of components of the closure: the cycles of the permutation.
 int components(const Word& w, int n) {

@@ -16,26 +16,19 @@
 #include "basics/interrupt.h"
 #include "burau/laurentpolynomial.h"
 #include "burau/representation.h"
+#include "tests/burau/words.h"
 #include "tests/support/gmp_printers.h"
 
 namespace {
 
 using burau::LaurentPolynomial;
 using burau::Matrix;
-using Word = std::vector<std::int16_t>;
+using burautest::Word;
+using burautest::random_word;
 
-LaurentPolynomial t(long e = 1) { return LaurentPolynomial(1, e); }
-LaurentPolynomial c(long k) { return LaurentPolynomial(k); }
+using burautest::c;
+using burautest::t;
 
-Word random_word(std::mt19937& rng, int strands, int length) {
-  Word w;
-  std::uniform_int_distribution<int> index(1, strands - 1);
-  for (int k = 0; k < length; ++k) {
-    const int i = index(rng);
-    w.push_back(static_cast<std::int16_t>(rng() % 2 ? i : -i));
-  }
-  return w;
-}
 
 // det M by fmpz_poly_mat_det on t^s M, s clearing the negative exponents.
 LaurentPolynomial determinant(const Matrix& m) {
