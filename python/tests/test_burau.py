@@ -20,6 +20,8 @@ from hypothesis import strategies as st
 import korvel
 from korvel import Braid, LaurentPolynomial
 
+from test_calls import INTERRUPT, run_child
+
 T = LaurentPolynomial([1], 1)
 ONE = LaurentPolynomial([1])
 TREFOIL = LaurentPolynomial([1, -1, 1], -1)
@@ -133,9 +135,7 @@ def test_skein_conjugation_and_stabilisation(n, data):
 def test_ctrl_c_stops_a_long_computation():
     # A child sends itself SIGINT during an Alexander polynomial that takes
     # seconds: it gives up with KeyboardInterrupt, and the module works on.
-    child = textwrap.dedent("""
-    import json, os, random, signal, threading, time
-    import korvel
+    report = run_child(INTERRUPT + """
     rng = random.Random(6)
     word = [rng.choice([1, 2, 3, -1, -2, -3, 4, -4, 5, -5]) for _ in range(500)]
     while True:
@@ -145,19 +145,11 @@ def test_ctrl_c_stops_a_long_computation():
         if time.perf_counter() - start > 1.0:
             break
         word = word * 2
-    threading.Timer(0.2, lambda: os.kill(os.getpid(), signal.SIGINT)).start()
-    start = time.perf_counter()
-    try:
-        korvel.alexander_polynomial(b)
-        raised = None
-    except KeyboardInterrupt:
-        raised = "KeyboardInterrupt"
-    print(json.dumps({"raised": raised, "seconds": time.perf_counter() - start,
-                      "afterwards": str(korvel.alexander_polynomial("aaa"))}))
-    """)
-    done = subprocess.run([sys.executable, "-c", child], stdout=subprocess.PIPE, check=True, timeout=300)
-    report = json.loads(done.stdout)
-    assert report["raised"] == "KeyboardInterrupt"
+    report = interrupted(lambda: korvel.alexander_polynomial(b), delay=0.2)
+    report["afterwards"] = str(korvel.alexander_polynomial("aaa"))
+    print(json.dumps(report))
+    """, timeout=300)
+    assert report["interrupted"]
     assert report["afterwards"] == "t^-1 - 1 + t"
 
 
